@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Clipboard.h"
+#include "platform/CommonDialog.h"
+#include "platform/Error.h"
+#include "platform/Files.h"
+#include "platform/Window.h"
+
+namespace ruvo {
+
+// The one window of the program. It owns the whole view state; its handlers
+// are defined in the folders that own them (app, settings, view, dialogs).
+// The fields are public because every handler reads and writes them directly.
+class frmMain {
+  public:
+    frmMain(platform::Window& mainWindow, platform::Clipboard& systemClipboard,
+            platform::CommonDialog& commonDialog, platform::Files& fileSystem);
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    // --- view state ---
+    std::int16_t ClipShown = 0;              // 1 while clipboard text is on display
+    std::optional<std::u16string> DispText;  // the text on display; nothing before the first click
+    std::u16string CurFontName;              // chosen face, without the vertical "@"
+    std::int32_t CurFontSize = 0;            // points
+    std::int32_t BoldFlag = 0;               // chooser presets: 0 off, anything else on
+    std::int32_t ItalicFlag = 0;
+    double FrameWidth = 0;  // outer size in twips, as last restored or saved
+    double FrameHeight = 0;
+    float FrameMode = 0;    // 1 variable (fit the text), 0 fixed
+    std::u16string AppDir;  // the executable's directory, ending in "\"
+
+    // Layout counters of the renderer; each run sets them before use.
+    double CharIndex = 0;
+    double ColumnPos = 0;
+    double BreakCount = 0;
+    double RunLength = 0;
+    double LongestRun = 0;
+
+    // --- platform services ---
+    platform::Window& window;
+    platform::Clipboard& clipboard;
+    platform::CommonDialog& CommonDialog1;
+    platform::Files& files;
+
+    // --- app ---
+    std::u16string GetAppDir();
+    void Form_Load();
+    void Form_Unload();
+    void Hkotei_Click();
+    void Hkahen_Click();
+    void Hend_Click();
+    // Routes a chosen menu item to its handler.
+    void Menu_Click(platform::MenuItem item);
+
+    // Runs one event handler. An error it does not trap is shown as the
+    // run-time error report and ends the program without the unload step;
+    // the result then is false.
+    template <typename Handler>
+    bool Dispatch(Handler&& handler) noexcept;
+
+    // --- settings ---
+    void ReadSettings();
+    void WriteSettings();
+
+    // --- view ---
+    void Form_Click();
+    void ShowVertical();
+
+    // --- dialogs ---
+    void Hfont_Click();
+    void Hhelp_Click();
+
+  private:
+    void ReportAndEnd(const RuntimeError& error) noexcept;
+
+    std::u16string appDirCache_;  // GetAppDir's own copy, kept for the program's life
+};
+
+template <typename Handler>
+bool frmMain::Dispatch(Handler&& handler) noexcept {
+    try {
+        handler();
+        return true;
+    } catch (const RuntimeError& error) {
+        ReportAndEnd(error);
+    } catch (const std::bad_alloc&) {
+        ReportAndEnd(RuntimeError(ErrorNumber::OutOfMemory));
+    } catch (...) {
+        ReportAndEnd(RuntimeError(ErrorNumber::Unexpected));
+    }
+    return false;
+}
+
+}  // namespace ruvo

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/Menu.h"
+
+namespace ruvo {
+class RuntimeError;
+}
+
+namespace ruvo::platform {
+
+// Opaque OS handles (window, device context, font) as the core passes them on.
+using Handle = std::intptr_t;
+
+inline constexpr Handle kHwndTopmost = -1;
+inline constexpr std::uint32_t kSwpShowWindow = 0x40;
+
+// The fourteen arguments of a logical font request, in their published order.
+struct FontRequest {
+    std::int32_t height = 0;
+    std::int32_t width = 0;
+    std::int32_t escapement = 0;
+    std::int32_t orientation = 0;
+    std::int32_t weight = 0;
+    std::uint32_t italic = 0;
+    std::uint32_t underline = 0;
+    std::uint32_t strikeOut = 0;
+    std::uint32_t charSet = 0;
+    std::uint32_t outPrecision = 0;
+    std::uint32_t clipPrecision = 0;
+    std::uint32_t quality = 0;
+    std::uint32_t pitchAndFamily = 0;
+    std::u16string faceName;
+
+    bool operator==(const FontRequest&) const = default;
+};
+
+// The main window and its drawing surface. Sizes and positions are twips;
+// width and height are the outer size, frame, caption and menu bar included;
+// drawing positions count from the client area's top-left corner.
+class Window {
+  public:
+    virtual ~Window() = default;
+
+    virtual Handle WindowHandle() = 0;
+    virtual Handle DeviceContext() = 0;
+
+    virtual float Width() = 0;
+    virtual void SetWidth(float twips) = 0;
+    virtual float Height() = 0;
+    virtual void SetHeight(float twips) = 0;
+
+    // Size of the client area, which drawing can reach.
+    virtual float ScaleWidth() = 0;
+    virtual float ScaleHeight() = 0;
+
+    virtual float CurrentX() = 0;
+    virtual void SetCurrentX(float twips) = 0;
+    virtual float CurrentY() = 0;
+    virtual void SetCurrentY(float twips) = 0;
+
+    // Fills the client area with the background colour.
+    virtual void Cls() = 0;
+    // Draws text at the drawing position in the selected font and the text
+    // colour; current Y stays. An empty string draws nothing.
+    virtual void Print(std::u16string_view text) = 0;
+    virtual float TextWidth(std::u16string_view text) = 0;
+    virtual float TextHeight(std::u16string_view text) = 0;
+
+    // Horizontal twips per screen pixel, positive (15 at 96 dpi).
+    virtual float TwipsPerPixelX() = 0;
+
+    virtual void SetMenuChecked(MenuItem item, bool checked) = 0;
+
+    // Ends the program at once: no unload handler runs.
+    virtual void End() = 0;
+    // Shows the run-time error report (number and text).
+    virtual void ReportError(const RuntimeError& error) = 0;
+
+    // user32 and gdi32 as the program calls them; results are not tested.
+    virtual void SetWindowPos(Handle window, Handle insertAfter, std::int32_t x, std::int32_t y,
+                              std::int32_t cx, std::int32_t cy, std::uint32_t flags) = 0;
+    virtual Handle CreateFont(const FontRequest& request) = 0;
+    virtual Handle SelectObject(Handle deviceContext, Handle object) = 0;
+    virtual void DeleteObject(Handle object) = 0;
+};
+
+}  // namespace ruvo::platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ruvo::test {
+
+// UTF-8 for call logs and failure messages.
+std::string Utf8(std::u16string_view text);
+// A float as the logs print it: shortest form that reads back exactly.
+std::string Num(double value);
+
+}  // namespace ruvo::test
