@@ -1,0 +1,14 @@
+# Sourced by the Wine tools: the environment every Wine call here shares.
+# RUVO_WINE_STATE names a private state folder (prefix, Xvfb display), so
+# several build trees can run Wine side by side without touching ~/.wine.
+: "${RUVO_WINE_STATE:?RUVO_WINE_STATE must name the Wine state folder}"
+export WINEPREFIX="$RUVO_WINE_STATE/prefix"
+export WINEDEBUG=-all
+# Without these overrides a fresh prefix waits on the Mono and Gecko installers.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Gives Wine code page 932 and LCID 0411 even where the locale is not generated.
+export LC_ALL=ja_JP.UTF-8
+if [ -s "$RUVO_WINE_STATE/display" ]; then
+  DISPLAY=":$(cat "$RUVO_WINE_STATE/display")"
+  export DISPLAY
+fi
