@@ -1,0 +1,283 @@
+#include "settings/SettingsLine.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <system_error>
+
+#include "app/Convert.h"
+#include "platform/Error.h"
+
+namespace ruvo {
+
+namespace {
+
+constexpr std::size_t kFieldCount = 5;
+constexpr std::array<std::u16string_view, kFieldCount> kFieldMeanings{
+    u"フォント名", u"フォントサイズ", u"フレームの幅", u"フレームの高さ",
+    u"フレームサイズのモード"};
+// Shown with every complaint about the file, so that a user can repair it by hand.
+constexpr std::u16string_view kExampleLine = u"\"MS Mincho\",12,1350,8550,1";
+// Long enough to recognise a value, short enough for a message box.
+constexpr std::size_t kExcerptLength = 40;
+
+std::u16string Widen(std::string_view ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+// The digits and the exponent of `value` rounded to 7 significant digits,
+// written out positionally.
+std::u16string FormatFraction(float value) {
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::scientific, 6)
+                         .ptr;
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+
+    const bool negative = scientific.front() == '-';
+    const std::size_t mantissaStart = negative ? 1 : 0;
+    const std::size_t exponentMark = scientific.find('e');
+    std::string digits;
+    for (std::size_t i = mantissaStart; i < exponentMark; ++i) {
+        if (scientific[i] != '.') {
+            digits += scientific[i];
+        }
+    }
+    int exponent = 0;
+    const std::string_view exponentText = scientific.substr(exponentMark + 1);
+    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    // The decimal point stands after `whole` digits of the digit string.
+    const long whole = long{exponent} + 1;
+    const auto digitCount = static_cast<long>(digits.size());
+    std::string text = negative ? "-" : "";
+    if (whole <= 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-whole), '0');
+        text += digits;
+    } else if (whole >= digitCount) {
+        text += digits;  // rounding to 7 digits left a whole number
+        text.append(static_cast<std::size_t>(whole - digitCount), '0');
+    } else {
+        text += digits.substr(0, static_cast<std::size_t>(whole));
+        text += '.';
+        text += digits.substr(static_cast<std::size_t>(whole));
+    }
+    return Widen(text);
+}
+
+enum class Problem { PastEnd, Empty, Unterminated, NotNumber, OutOfRange, NotPositive };
+
+std::u16string_view ProblemText(Problem problem) {
+    switch (problem) {
+        case Problem::PastEnd:
+            return u"ありません（ファイルが終わっています）";
+        case Problem::Empty:
+            return u"空です";
+        case Problem::Unterminated:
+            return u"閉じる引用符（\"）で終わっていません";
+        case Problem::NotNumber:
+            return u"数値ではありません";
+        case Problem::OutOfRange:
+            return u"範囲外の数値です";
+        case Problem::NotPositive:
+            return u"正の数ではありません";
+    }
+    return {};
+}
+
+// Walks the file's text field by field; a value the writer could not have
+// written is reported with the file, the field and what was found.
+class FieldReader {
+  public:
+    FieldReader(std::u16string_view text, const std::u16string& fileName)
+        : text_(text), fileName_(fileName) {}
+
+    std::u16string Text() { return std::u16string(Next()); }
+
+    std::int32_t Int32() {
+        const std::u16string_view value = Next();
+        const double number = Number(value);
+        try {
+            return ToInt32(number);
+        } catch (const RuntimeError&) {
+            Fail(Problem::OutOfRange, value);
+        }
+    }
+
+    // A window dimension: a positive number that a single-precision float holds.
+    double Dimension() {
+        const std::u16string_view value = Next();
+        const double number = Number(value);
+        if (!(number > 0)) {
+            Fail(Problem::NotPositive, value);
+        }
+        if (number > std::numeric_limits<float>::max() || static_cast<float>(number) == 0.0F) {
+            Fail(Problem::OutOfRange, value);
+        }
+        return number;
+    }
+
+    float Single() {
+        const std::u16string_view value = Next();
+        const double number = Number(value);
+        if (std::fabs(number) > std::numeric_limits<float>::max()) {
+            Fail(Problem::OutOfRange, value);
+        }
+        return static_cast<float>(number);
+    }
+
+  private:
+    static bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+    static bool IsLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+    std::u16string_view Next() {
+        position_ = fieldsStarted_++;
+        while (pos_ < text_.size() && IsBlank(text_[pos_])) {
+            ++pos_;
+        }
+        if (text_.find_first_not_of(u" \t\r\n", pos_) == std::u16string_view::npos) {
+            Fail(Problem::PastEnd, {});
+        }
+        std::u16string_view value;
+        if (text_[pos_] == u'"') {
+            const std::size_t close = text_.find(u'"', pos_ + 1);
+            if (close == std::u16string_view::npos) {
+                Fail(Problem::Unterminated, text_.substr(pos_, LineEnd(pos_) - pos_));
+            }
+            value = text_.substr(pos_ + 1, close - pos_ - 1);
+            // Whatever stands between the closing quote and the separator is not part of it.
+            pos_ = SeparatorAt(close + 1);
+        } else {
+            const std::size_t start = pos_;
+            pos_ = SeparatorAt(pos_);
+            value = text_.substr(start, pos_ - start);
+            value = value.substr(0, value.find_last_not_of(u" \t") + 1);
+            if (value.empty()) {
+                Fail(Problem::Empty, {});
+            }
+        }
+        SkipSeparator();
+        return value;
+    }
+
+    // A decimal number with "." as the separator, whatever the locale.
+    double Number(std::u16string_view value) const {
+        std::string ascii;
+        for (const char16_t c : value) {
+            if (c > 0x7F) {
+                Fail(Problem::NotNumber, value);
+            }
+            ascii += static_cast<char>(c);
+        }
+        std::string_view digits = ascii;
+        if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-' && digits[1] != '+') {
+            digits.remove_prefix(1);
+        }
+        double number = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
+                                                  number, std::chars_format::general);
+        if (error == std::errc::result_out_of_range) {
+            Fail(Problem::OutOfRange, value);
+        }
+        if (error != std::errc{} || end != digits.data() + digits.size() ||
+            !std::isfinite(number)) {
+            Fail(Problem::NotNumber, value);
+        }
+        return number;
+    }
+
+    [[noreturn]] void Fail(Problem problem, std::u16string_view found) const {
+        std::u16string detail = fileName_ + u"\n" + Widen(std::to_string(position_ + 1)) +
+                                u" 番目の値（" + std::u16string(kFieldMeanings[position_]) +
+                                u"）が" + std::u16string(ProblemText(problem));
+        if (!found.empty()) {
+            detail += u"：「";
+            detail += found.substr(0, kExcerptLength);
+            detail += found.size() > kExcerptLength ? u"…」" : u"」";
+        }
+        detail += u"\n正しい行の例：";
+        detail += kExampleLine;
+        throw RuntimeError(problem == Problem::PastEnd ? ErrorNumber::InputPastEndOfFile
+                                                       : ErrorNumber::InvalidSettings,
+                           detail);
+    }
+
+    std::size_t SeparatorAt(std::size_t from) const {
+        std::size_t at = from;
+        while (at < text_.size() && text_[at] != u',' && !IsLineEnd(text_[at])) {
+            ++at;
+        }
+        return at;
+    }
+
+    std::size_t LineEnd(std::size_t from) const {
+        const std::size_t end = text_.find_first_of(u"\r\n", from);
+        return end == std::u16string_view::npos ? text_.size() : end;
+    }
+
+    // A comma or one line end (CR LF counting as one) separates two fields.
+    void SkipSeparator() {
+        if (pos_ >= text_.size()) {
+            return;
+        }
+        const char16_t separator = text_[pos_++];
+        if (separator == u'\r' && pos_ < text_.size() && text_[pos_] == u'\n') {
+            ++pos_;
+        }
+    }
+
+    std::u16string_view text_;
+    const std::u16string& fileName_;
+    std::size_t pos_ = 0;
+    std::size_t position_ = 0;  // index of the field being read
+    std::size_t fieldsStarted_ = 0;
+};
+
+}  // namespace
+
+std::u16string FormatSingle(float value) {
+    if (!std::isfinite(value)) {
+        throw RuntimeError(ErrorNumber::Overflow);
+    }
+    if (value == 0.0F) {
+        return u"0";  // also for -0, which would otherwise keep its sign
+    }
+    if (std::trunc(value) != value) {
+        return FormatFraction(value);
+    }
+    // Whole floats are exact integers in a double; fixed notation gives every digit.
+    std::array<char, 64> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                   static_cast<double>(value), std::chars_format::fixed, 0)
+                         .ptr;
+    return Widen({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
+}
+
+std::u16string FormatSettingsLine(const SettingsRecord& record) {
+    // The format has no escape for a double quote: one inside the name would
+    // end the field early and shift the numbers, so the name is stored without it.
+    std::u16string name = record.faceName;
+    std::erase(name, u'"');
+    return u"\"" + name + u"\"," + Widen(std::to_string(record.fontSize)) + u"," +
+           FormatSingle(ToSingle(record.frameWidth)) + u"," +
+           FormatSingle(ToSingle(record.frameHeight)) + u"," + FormatSingle(record.frameMode) +
+           u"\r\n";
+}
+
+SettingsRecord ParseSettings(std::u16string_view text, const std::u16string& fileName) {
+    FieldReader reader(text, fileName);
+    SettingsRecord record;
+    record.faceName = reader.Text();
+    record.fontSize = reader.Int32();
+    record.frameWidth = reader.Dimension();
+    record.frameHeight = reader.Dimension();
+    record.frameMode = reader.Single();
+    return record;
+}
+
+}  // namespace ruvo
