@@ -1,0 +1,55 @@
+#include "app/MenuTree.h"
+#include "app/frmMain.h"
+#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32CommonDialog.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Window.h"
+
+namespace {
+
+// Hands the window's events to frmMain's handlers, each through Dispatch.
+class FormEvents final : public ruvo::win32::WindowEvents {
+  public:
+    explicit FormEvents(ruvo::frmMain& form) : form_(form) {}
+
+    void Load() noexcept override {
+        form_.Dispatch([this] { form_.Form_Load(); });
+    }
+    void Click() noexcept override {
+        form_.Dispatch([this] { form_.Form_Click(); });
+    }
+    void Command(ruvo::platform::MenuItem item) noexcept override {
+        form_.Dispatch([this, item] { form_.Menu_Click(item); });
+    }
+    void Unload() noexcept override {
+        form_.Dispatch([this] { form_.Form_Unload(); });
+    }
+
+  private:
+    ruvo::frmMain& form_;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    try {
+        ruvo::win32::Win32Window window(instance, ruvo::kMenuTree);
+        ruvo::win32::Win32Clipboard clipboard;
+        ruvo::win32::Win32CommonDialog commonDialog(window.Hwnd());
+        ruvo::win32::Win32Files files;
+        ruvo::frmMain form(window, clipboard, commonDialog, files);
+        FormEvents events(form);
+        return window.Run(events);
+    } catch (const ruvo::RuntimeError& error) {
+        // The window could not be made: report without an owner.
+        ::MessageBoxW(nullptr, ruvo::win32::ErrorReportText(error).c_str(), L" Ruvo",
+                      MB_OK | MB_ICONERROR);
+    } catch (...) {
+        ::MessageBoxW(
+            nullptr,
+            ruvo::win32::ErrorReportText(ruvo::RuntimeError(ruvo::ErrorNumber::Unexpected)).c_str(),
+            L" Ruvo", MB_OK | MB_ICONERROR);
+    }
+    return 1;
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Resource ids shared by ruvo.rc and the code.
+#define IDI_RUVO 1

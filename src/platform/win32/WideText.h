@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ruvo::win32 {
+
+// The core's UTF-16 strings meet the wide API here and only here.
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the wide API takes UTF-16");
+
+inline std::wstring ToWide(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+inline std::u16string FromWide(std::wstring_view text) {
+    return std::u16string(text.begin(), text.end());
+}
+
+}  // namespace ruvo::win32

@@ -1,0 +1,422 @@
+#include "platform/win32/Win32Window.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/win32/Resource.h"
+#include "platform/win32/Twips.h"
+#include "platform/win32/WideText.h"
+
+namespace ruvo::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"RuvoMainWindow";
+constexpr wchar_t kCaption[] = L" Ruvo";
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+constexpr LONG kInitialClientWidth = 80;
+constexpr LONG kInitialClientHeight = 522;
+
+HWND ToHwnd(platform::Handle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
+
+template <typename T>
+platform::Handle ToHandle(T handle) {
+    return reinterpret_cast<platform::Handle>(handle);
+}
+
+int Length(std::size_t size) {
+    if (size > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        throw RuntimeError(ErrorNumber::Overflow);
+    }
+    return static_cast<int>(size);
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    if (::GetClassInfoExW(instance, kClassName, &windowClass)) {
+        return;
+    }
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpszClassName = kClassName;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_RUVO));
+    windowClass.hIconSm = static_cast<HICON>(
+        ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_RUVO), IMAGE_ICON,
+                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    windowClass.lpfnWndProc = procedure;
+    if (!::RegisterClassExW(&windowClass)) {
+        throw RuntimeError(ErrorNumber::Unexpected, u"RegisterClassExW");
+    }
+}
+
+}  // namespace
+
+std::wstring ErrorReportText(const RuntimeError& error) {
+    return L"実行時エラー '" + std::to_wstring(static_cast<std::int32_t>(error.Number())) +
+           L"':\n\n" + ToWide(error.Text());
+}
+
+Win32Window::Win32Window(HINSTANCE instance, std::span<const platform::MenuEntry> menu)
+    : menuTree_(menu) {
+    {
+        WindowDc screen(nullptr);
+        twipsPerPixelX_ = TwipsPerPixel(::GetDeviceCaps(screen.get(), LOGPIXELSX));
+        twipsPerPixelY_ = TwipsPerPixel(::GetDeviceCaps(screen.get(), LOGPIXELSY));
+        buffer_.reset(::CreateCompatibleDC(screen.get()));
+    }
+    if (!buffer_) {
+        throw RuntimeError(ErrorNumber::OutOfMemory);
+    }
+    bufferOriginalBitmap_ = ::GetCurrentObject(buffer_.get(), OBJ_BITMAP);
+    ::SetBkMode(buffer_.get(), TRANSPARENT);
+    ::SetTextColor(buffer_.get(), ::GetSysColor(COLOR_BTNTEXT));
+    GrowBuffer(kInitialClientWidth, kInitialClientHeight);
+
+    RegisterWindowClass(instance, &Procedure);
+    UniqueMenu menuBar(::CreateMenu());
+    BuildMenu(menuBar.get(), platform::MenuItem::None);
+
+    RECT outer{0, 0, kInitialClientWidth, kInitialClientHeight};
+    ::AdjustWindowRectEx(&outer, kStyle, TRUE, 0);
+    HWND window = ::CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                                    menuBar.get(), instance, this);
+    if (window == nullptr) {
+        throw RuntimeError(ErrorNumber::Unexpected, u"CreateWindowExW");
+    }
+    menuBar.release();  // the window destroys its menu
+    window_.reset(window);
+}
+
+Win32Window::~Win32Window() {
+    window_.reset();
+    ::SelectObject(buffer_.get(), bufferOriginalBitmap_);
+}
+
+void Win32Window::BuildMenu(HMENU menu, platform::MenuItem parent) {
+    for (const platform::MenuEntry& entry : menuTree_) {
+        if (entry.parent != parent) {
+            continue;
+        }
+        const std::wstring caption = ToWide(entry.caption);
+        switch (entry.kind) {
+            case platform::MenuKind::DropDown: {
+                HMENU popup = ::CreatePopupMenu();
+                BuildMenu(popup, entry.item);
+                ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
+                              caption.c_str());
+                break;
+            }
+            case platform::MenuKind::Separator:
+                ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+                break;
+            case platform::MenuKind::Command:
+            case platform::MenuKind::CheckCommand:
+                ::AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED),
+                              static_cast<UINT_PTR>(entry.item), caption.c_str());
+                break;
+        }
+    }
+}
+
+bool Win32Window::IsCommand(WORD id) const noexcept {
+    return std::any_of(menuTree_.begin(), menuTree_.end(), [id](const platform::MenuEntry& e) {
+        return static_cast<WORD>(e.item) == id && (e.kind == platform::MenuKind::Command ||
+                                                   e.kind == platform::MenuKind::CheckCommand);
+    });
+}
+
+int Win32Window::Run(WindowEvents& events) {
+    events_ = &events;
+    Raise([&] { events.Load(); });
+    // Start-up shows the window; should that have failed, the program still
+    // needs a window the user can see and close.
+    if (window_ && !::IsWindowVisible(window_.get())) {
+        ::ShowWindow(window_.get(), SW_SHOWNORMAL);
+    }
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    events_ = nullptr;
+    return static_cast<int>(exitCode_);
+}
+
+template <typename Event>
+void Win32Window::Raise(Event event) noexcept {
+    // A modal chooser or message box pumps messages while a handler runs;
+    // events that slip through then wait for nobody and are dropped.
+    if (events_ == nullptr || inHandler_) {
+        return;
+    }
+    inHandler_ = true;
+    event();
+    inHandler_ = false;
+}
+
+LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->Handle(window, message, wParam, lParam);
+}
+
+LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            clickArmed_ = true;
+            ::SetCapture(window);
+            return 0;
+        case WM_LBUTTONUP: {
+            if (!clickArmed_) {
+                return 0;
+            }
+            clickArmed_ = false;
+            ::ReleaseCapture();
+            const POINT point{static_cast<short>(LOWORD(lParam)),
+                              static_cast<short>(HIWORD(lParam))};
+            RECT client{};
+            ::GetClientRect(window, &client);
+            if (::PtInRect(&client, point)) {
+                Raise([this] { events_->Click(); });
+            }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            clickArmed_ = false;
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 0 && lParam == 0 && IsCommand(LOWORD(wParam))) {
+                const auto item = static_cast<platform::MenuItem>(LOWORD(wParam));
+                Raise([this, item] { events_->Command(item); });
+            }
+            return 0;
+        case WM_CLOSE:
+            if (events_ != nullptr && !inHandler_) {
+                Raise([this] { events_->Unload(); });
+                ::DestroyWindow(window);
+            }
+            return 0;
+        case WM_DESTROY:
+            if (events_ != nullptr) {
+                ::PostQuitMessage(static_cast<int>(exitCode_));
+            }
+            return 0;
+        case WM_NCDESTROY:
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            window_.release();
+            break;
+        case WM_GETMINMAXINFO:
+            // The program sets sizes narrower than the platform's minimum
+            // tracking width (90 pixels at start-up, fitted sizes later).
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{1, 1};
+            return 0;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED) {
+                GrowBuffer(LOWORD(lParam), HIWORD(lParam));
+            }
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers the whole area from the buffer
+        case WM_PAINT: {
+            PaintScope paint(window);
+            const RECT& area = paint.get().rcPaint;
+            ::BitBlt(paint.get().hdc, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, buffer_.get(), area.left, area.top, SRCCOPY);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32Window::GrowBuffer(LONG width, LONG height) noexcept {
+    if (width <= bufferSize_.cx && height <= bufferSize_.cy) {
+        return;
+    }
+    const SIZE size{std::max(width, bufferSize_.cx), std::max(height, bufferSize_.cy)};
+    WindowDc screen(nullptr);
+    UniqueBitmap larger(::CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+    UniqueDc scratch(::CreateCompatibleDC(screen.get()));
+    if (!larger || !scratch) {
+        return;  // drawing goes on in the old buffer, clipped
+    }
+    {
+        SelectionGuard selected(scratch.get(), larger.get());
+        const RECT all{0, 0, size.cx, size.cy};
+        ::FillRect(scratch.get(), &all, ::GetSysColorBrush(COLOR_WINDOW));
+        ::BitBlt(scratch.get(), 0, 0, bufferSize_.cx, bufferSize_.cy, buffer_.get(), 0, 0, SRCCOPY);
+    }
+    // The same DC keeps the font the renderer may have selected into it.
+    ::SelectObject(buffer_.get(), larger.get());
+    bufferBitmap_ = std::move(larger);
+    bufferSize_ = size;
+}
+
+SIZE Win32Window::OuterPixels() const {
+    RECT outer{};
+    if (::IsIconic(window_.get())) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        ::GetWindowPlacement(window_.get(), &placement);
+        outer = placement.rcNormalPosition;
+    } else {
+        ::GetWindowRect(window_.get(), &outer);
+    }
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void Win32Window::ResizeOuter(SIZE pixels) {
+    ::SetWindowPos(window_.get(), nullptr, 0, 0, std::max(pixels.cx, LONG{0}),
+                   std::max(pixels.cy, LONG{0}), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+platform::Handle Win32Window::WindowHandle() {
+    return ToHandle(window_.get());
+}
+
+platform::Handle Win32Window::DeviceContext() {
+    return ToHandle(buffer_.get());
+}
+
+float Win32Window::Width() {
+    return PixelsToTwips(OuterPixels().cx, twipsPerPixelX_);
+}
+
+void Win32Window::SetWidth(float twips) {
+    SIZE size = OuterPixels();
+    size.cx = TwipsToPixels(twips, twipsPerPixelX_);
+    ResizeOuter(size);
+}
+
+float Win32Window::Height() {
+    return PixelsToTwips(OuterPixels().cy, twipsPerPixelY_);
+}
+
+void Win32Window::SetHeight(float twips) {
+    SIZE size = OuterPixels();
+    size.cy = TwipsToPixels(twips, twipsPerPixelY_);
+    ResizeOuter(size);
+}
+
+float Win32Window::ScaleWidth() {
+    RECT client{};
+    ::GetClientRect(window_.get(), &client);
+    return PixelsToTwips(client.right, twipsPerPixelX_);
+}
+
+float Win32Window::ScaleHeight() {
+    RECT client{};
+    ::GetClientRect(window_.get(), &client);
+    return PixelsToTwips(client.bottom, twipsPerPixelY_);
+}
+
+float Win32Window::CurrentX() {
+    return currentX_;
+}
+
+void Win32Window::SetCurrentX(float twips) {
+    currentX_ = twips;
+}
+
+float Win32Window::CurrentY() {
+    return currentY_;
+}
+
+void Win32Window::SetCurrentY(float twips) {
+    currentY_ = twips;
+}
+
+void Win32Window::Cls() {
+    const RECT all{0, 0, bufferSize_.cx, bufferSize_.cy};
+    ::FillRect(buffer_.get(), &all, ::GetSysColorBrush(COLOR_WINDOW));
+    ::InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+void Win32Window::Print(std::u16string_view text) {
+    // Line ends move no pen here and have no glyph worth drawing.
+    std::wstring ink;
+    for (const char16_t c : text) {
+        if (c != u'\r' && c != u'\n') {
+            ink += static_cast<wchar_t>(c);
+        }
+    }
+    if (ink.empty()) {
+        return;
+    }
+    const int x = TwipsToPixels(currentX_, twipsPerPixelX_);
+    const int y = TwipsToPixels(currentY_, twipsPerPixelY_);
+    ::TextOutW(buffer_.get(), x, y, ink.data(), Length(ink.size()));
+    ::InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+SIZE Win32Window::Extent(std::u16string_view text) {
+    const std::wstring wide = ToWide(text);
+    SIZE size{};
+    ::GetTextExtentPoint32W(buffer_.get(), wide.data(), Length(wide.size()), &size);
+    return size;
+}
+
+float Win32Window::TextWidth(std::u16string_view text) {
+    return PixelsToTwips(Extent(text).cx, twipsPerPixelX_);
+}
+
+float Win32Window::TextHeight(std::u16string_view text) {
+    return PixelsToTwips(Extent(text).cy, twipsPerPixelY_);
+}
+
+float Win32Window::TwipsPerPixelX() {
+    return twipsPerPixelX_;
+}
+
+void Win32Window::SetMenuChecked(platform::MenuItem item, bool checked) {
+    ::CheckMenuItem(::GetMenu(window_.get()), static_cast<UINT>(item),
+                    MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Win32Window::End() {
+    ::ExitProcess(exitCode_);
+}
+
+void Win32Window::ReportError(const RuntimeError& error) {
+    exitCode_ = 1;
+    ::MessageBoxW(window_.get(), ErrorReportText(error).c_str(), kCaption, MB_OK | MB_ICONERROR);
+}
+
+void Win32Window::SetWindowPos(platform::Handle window, platform::Handle insertAfter,
+                               std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,
+                               std::uint32_t flags) {
+    ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
+}
+
+platform::Handle Win32Window::CreateFont(const platform::FontRequest& request) {
+    const std::wstring face = ToWide(request.faceName);
+    return ToHandle(::CreateFontW(
+        request.height, request.width, request.escapement, request.orientation, request.weight,
+        request.italic, request.underline, request.strikeOut, request.charSet, request.outPrecision,
+        request.clipPrecision, request.quality, request.pitchAndFamily, face.c_str()));
+}
+
+platform::Handle Win32Window::SelectObject(platform::Handle deviceContext,
+                                           platform::Handle object) {
+    return ToHandle(
+        ::SelectObject(reinterpret_cast<HDC>(deviceContext), reinterpret_cast<HGDIOBJ>(object)));
+}
+
+void Win32Window::DeleteObject(platform::Handle object) {
+    ::DeleteObject(reinterpret_cast<HGDIOBJ>(object));
+}
+
+}  // namespace ruvo::win32

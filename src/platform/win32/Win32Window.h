@@ -1,0 +1,102 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "platform/Error.h"
+#include "platform/Window.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32.h"
+
+namespace ruvo::win32 {
+
+// What the window reports to the program. Each call runs one handler to its
+// end and must not throw: the program catches and reports its own errors.
+class WindowEvents {
+  public:
+    virtual ~WindowEvents() = default;
+
+    virtual void Load() noexcept = 0;
+    virtual void Click() noexcept = 0;
+    virtual void Command(platform::MenuItem item) noexcept = 0;
+    virtual void Unload() noexcept = 0;
+};
+
+// The run-time error report's text: number, then the error's own text.
+std::wstring ErrorReportText(const RuntimeError& error);
+
+// The main window: caption, icon, menu bar and a back buffer that keeps the
+// drawing, so the view survives being covered, minimised or resized.
+class Win32Window final : public platform::Window {
+  public:
+    // Created hidden; the load handler shows it.
+    Win32Window(HINSTANCE instance, std::span<const platform::MenuEntry> menu);
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+    ~Win32Window() override;
+
+    HWND Hwnd() const noexcept { return window_.get(); }
+
+    // Runs the load handler, then the message loop until the window is gone.
+    // Returns the program's exit code.
+    int Run(WindowEvents& events);
+
+    platform::Handle WindowHandle() override;
+    platform::Handle DeviceContext() override;
+    float Width() override;
+    void SetWidth(float twips) override;
+    float Height() override;
+    void SetHeight(float twips) override;
+    float ScaleWidth() override;
+    float ScaleHeight() override;
+    float CurrentX() override;
+    void SetCurrentX(float twips) override;
+    float CurrentY() override;
+    void SetCurrentY(float twips) override;
+    void Cls() override;
+    void Print(std::u16string_view text) override;
+    float TextWidth(std::u16string_view text) override;
+    float TextHeight(std::u16string_view text) override;
+    float TwipsPerPixelX() override;
+    void SetMenuChecked(platform::MenuItem item, bool checked) override;
+    void End() override;
+    void ReportError(const RuntimeError& error) override;
+    void SetWindowPos(platform::Handle window, platform::Handle insertAfter, std::int32_t x,
+                      std::int32_t y, std::int32_t cx, std::int32_t cy,
+                      std::uint32_t flags) override;
+    platform::Handle CreateFont(const platform::FontRequest& request) override;
+    platform::Handle SelectObject(platform::Handle deviceContext, platform::Handle object) override;
+    void DeleteObject(platform::Handle object) override;
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Event>
+    void Raise(Event event) noexcept;
+
+    void BuildMenu(HMENU menu, platform::MenuItem parent);
+    bool IsCommand(WORD id) const noexcept;
+    // Outer size in pixels; the restored size while minimised.
+    SIZE OuterPixels() const;
+    void ResizeOuter(SIZE pixels);
+    void GrowBuffer(LONG width, LONG height) noexcept;
+    SIZE Extent(std::u16string_view text);
+
+    std::span<const platform::MenuEntry> menuTree_;
+    WindowEvents* events_ = nullptr;
+    bool inHandler_ = false;
+    bool clickArmed_ = false;
+    UINT exitCode_ = 0;
+    float twipsPerPixelX_;
+    float twipsPerPixelY_;
+    float currentX_ = 0;
+    float currentY_ = 0;
+
+    UniqueDc buffer_;
+    HGDIOBJ bufferOriginalBitmap_ = nullptr;
+    UniqueBitmap bufferBitmap_;
+    SIZE bufferSize_{};
+    UniqueWindow window_;
+};
+
+}  // namespace ruvo::win32
