@@ -1,7 +1,6 @@
 #include "doubles/Text.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 #include "platform/Utf8.h"
 
@@ -12,14 +11,11 @@ std::string Utf8(std::u16string_view text) {
 }
 
 std::string Num(double value) {
+    // Shortest round-trip form, plain digits unless an exponent is shorter:
+    // 9000 stays "9000" where "%g" would give "9e+03".
     char buffer[64];
-    for (int precision = 1; precision <= 17; ++precision) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
-        if (std::strtod(buffer, nullptr) == value) {
-            break;
-        }
-    }
-    return buffer;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
 }
 
 }  // namespace ruvo::test
