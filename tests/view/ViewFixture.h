@@ -1,0 +1,71 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/frmMain.h"
+#include "doubles/FakeClipboard.h"
+#include "doubles/FakeCommonDialog.h"
+#include "doubles/FakeFiles.h"
+#include "doubles/FakeWindow.h"
+
+namespace ruvo::test {
+
+// A running window: face MS Mincho at 10 points (so a column's step is one
+// CharH), variable mode, "あ" measuring 195 × 195 twips, 15 twips a pixel.
+// `events` interleaves the calls on the window and on the files.
+class ViewFixture : public ::testing::Test {
+  protected:
+    static inline const std::u16string kSettingsPath = u"C:\\Tools\\Ruvo.ini";
+
+    ViewFixture() {
+        form.AppDir = u"C:\\Tools\\";
+        form.CurFontName = u"MS Mincho";
+        form.CurFontSize = 10;
+        form.FrameWidth = 1350;
+        form.FrameHeight = 8550;
+        form.FrameMode = 1.0F;
+        window.onCall = [this](const std::string& name) { events.push_back("window." + name); };
+        files.onCall = [this](const std::string& name) { events.push_back("files." + name); };
+    }
+
+    // Fixed mode at a width of 735 twips, the width of the drawing example.
+    void UseFixedWidth735() {
+        form.FrameMode = 0.0F;
+        form.FrameWidth = 735;
+        form.FrameHeight = 8550;
+    }
+
+    // Draws `text` as a click that shows the clipboard does.
+    void Show(const std::u16string& text) {
+        clipboard.text = text;
+        form.ClipShown = 0;
+        form.Form_Click();
+    }
+
+    std::string SavedFile() const {
+        const auto found = files.files.find(kSettingsPath);
+        return found == files.files.end() ? std::string() : found->second;
+    }
+
+    std::vector<std::string> Calls(const std::string& prefix) const {
+        std::vector<std::string> matching;
+        for (const std::string& call : window.calls) {
+            if (call.rfind(prefix, 0) == 0) {
+                matching.push_back(call);
+            }
+        }
+        return matching;
+    }
+
+    FakeWindow window;
+    FakeClipboard clipboard;
+    FakeCommonDialog dialog;
+    FakeFiles files;
+    frmMain form{window, clipboard, dialog, files};
+    std::vector<std::string> events;
+};
+
+}  // namespace ruvo::test
