@@ -27,8 +27,8 @@ std::u16string Widen(std::string_view ascii) {
     return {ascii.begin(), ascii.end()};
 }
 
-// The digits and the exponent of `value` rounded to 7 significant digits,
-// written out positionally.
+// A fraction rounded to 7 significant digits and written out positionally;
+// the scientific form supplies the digits and where the point goes.
 std::u16string FormatFraction(float value) {
     std::array<char, 32> buffer{};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
