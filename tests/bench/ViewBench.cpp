@@ -1,0 +1,64 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+#include "app/frmMain.h"
+#include "doubles/FakeClipboard.h"
+#include "doubles/FakeCommonDialog.h"
+#include "doubles/FakeFiles.h"
+#include "doubles/FakeWindow.h"
+
+namespace ruvo::test {
+namespace {
+
+// Lines of 40 Japanese characters ended by CR LF, `bytes` of UTF-16 in all.
+std::u16string JapaneseLines(std::size_t bytes) {
+    constexpr std::u16string_view kLine =
+        u"縦書きで表示するクリップボードの文字列は一行四十文字ほどの長さで改行されています";
+    std::u16string text;
+    const std::size_t units = bytes / sizeof(char16_t);
+    text.reserve(units);
+    while (text.size() < units) {
+        text += kLine;
+        text += u"\r\n";
+    }
+    text.resize(units);
+    return text;
+}
+
+// A click that shows the clipboard, in the window's start-up size.
+void ShowingClick(benchmark::State& state) {
+    FakeWindow window;
+    FakeClipboard clipboard;
+    FakeCommonDialog dialog;
+    FakeFiles files;
+    frmMain form{window, clipboard, dialog, files};
+    form.AppDir = u"C:\\Tools\\";
+    form.CurFontName = u"MS Mincho";
+    form.CurFontSize = 10;
+    form.FrameWidth = 1350;
+    form.FrameHeight = 8550;
+    form.FrameMode = 0.0F;
+    clipboard.text = JapaneseLines(static_cast<std::size_t>(state.range(0)));
+
+    for (auto _ : state) {
+        window.calls.clear();
+        form.ClipShown = 0;
+        form.Form_Click();
+    }
+
+    const auto prints =
+        std::count_if(window.calls.begin(), window.calls.end(),
+                      [](const std::string& call) { return call.rfind("Print(", 0) == 0; });
+    state.counters["prints"] = static_cast<double>(prints);
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+BENCHMARK(ShowingClick)->Arg(1 << 10)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ruvo::test
+
+BENCHMARK_MAIN();
