@@ -38,7 +38,7 @@ std::size_t MarkLength(std::u16string_view text, std::size_t at) {
 
 }  // namespace
 
-std::size_t CharacterLength(std::u16string_view text, std::size_t at) {
+std::size_t LongCharacterLength(std::u16string_view text, std::size_t at) {
     if (IsLineBreak(text[at])) {
         return 1;
     }

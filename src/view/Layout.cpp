@@ -1,5 +1,7 @@
 #include "view/Layout.h"
 
+#include <algorithm>
+
 #include "app/Convert.h"
 #include "view/Characters.h"
 
@@ -20,26 +22,25 @@ std::u16string_view DisplayText(const frmMain& form) {
 TextShape CountLines(frmMain& form) {
     const std::u16string_view text = DisplayText(form);
     TextShape shape;
-    form.BreakCount = 0;
-    form.RunLength = 0;
-    form.LongestRun = 0;
+    // Whole counts in locals, stored once: the text can be megabytes long.
+    std::size_t breaks = 0;
+    std::size_t run = 0;
+    std::size_t longest = 0;
     for (std::size_t at = 0; at < text.size(); at += CharacterLength(text, at)) {
         ++shape.characters;
-        form.RunLength += 1;
+        ++run;
         const bool isBreak = IsLineBreak(text[at]);
         if (isBreak) {
-            form.BreakCount += 1;
-            if (form.RunLength > form.LongestRun) {
-                form.LongestRun = form.RunLength;
-            }
-            form.RunLength = 0;
+            ++breaks;
+            longest = std::max(longest, run);
+            run = 0;
         }
         shape.secondToLastIsBreak = shape.lastIsBreak;
         shape.lastIsBreak = isBreak;
     }
-    if (form.RunLength > form.LongestRun) {
-        form.LongestRun = form.RunLength;
-    }
+    form.BreakCount = static_cast<double>(breaks);
+    form.RunLength = static_cast<double>(run);
+    form.LongestRun = static_cast<double>(std::max(longest, run));
     form.CharIndex = static_cast<double>(shape.characters) + 1;
     return shape;
 }
