@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "dialogs/DialogFixture.h"
+#include "doubles/Text.h"
 #include "platform/Error.h"
 
 namespace ruvo::test {
@@ -72,6 +73,8 @@ TEST_F(FontCommandTest, ChosenFontIsSavedButNotDrawn) {
 struct FaceCase {
     std::u16string chosen;
     std::u16string stored;
+
+    friend void PrintTo(const FaceCase& c, std::ostream* os) { *os << Utf8(c.chosen); }
 };
 
 class FontFaceTest : public DialogFixture, public ::testing::WithParamInterface<FaceCase> {};
@@ -92,6 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Faces, FontFaceTest,
 struct SizeCase {
     float chosen;
     std::int32_t stored;
+
+    friend void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.chosen; }
 };
 
 class FontSizeTest : public DialogFixture, public ::testing::WithParamInterface<SizeCase> {};
