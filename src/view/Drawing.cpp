@@ -24,8 +24,9 @@ class ClientArea {
         : width_(width), height_(height), cell_(std::max(std::fabs(CharW), std::fabs(CharH))) {}
 
     bool ColumnHidden(float X) const { return X + cell_ < 0 || X - 2 * cell_ > width_; }
-    bool RowHidden(float Y) const { return Y + 2 * cell_ < 0 || Y - cell_ > height_; }
-    // The column moves away from the client area from here on.
+    // Every column starts within a cell of the top, so a character out of
+    // sight above or below stays so for the rest of its column: the step
+    // down a column keeps one direction.
     bool RestOfColumnHidden(float Y, double stepY) const {
         return (Y - cell_ > height_ && stepY >= 0) || (Y + 2 * cell_ < 0 && stepY <= 0);
     }
@@ -75,11 +76,9 @@ void DrawVertical(frmMain& form, float CharW, float CharH) {
             }
         } else {
             length = CharacterLength(text, at);
-            if (!area.RowHidden(Y)) {
-                window.SetCurrentX(X);
-                window.SetCurrentY(Y);
-                window.Print(Drawable(text.substr(at, length), scratch));
-            }
+            window.SetCurrentX(X);
+            window.SetCurrentY(Y);
+            window.Print(Drawable(text.substr(at, length), scratch));
         }
         if (IsLineBreak(text[at])) {
             form.ColumnPos += 1;

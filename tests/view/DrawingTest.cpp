@@ -92,6 +92,46 @@ TEST_F(DrawingTest, EachCharacterIsOnePrintAtOnePosition) {
     }
 }
 
+// Characters whose cell lies wholly outside the client area are left out;
+// the rest keep their places.
+TEST_F(DrawingTest, LeavesOutWhatLiesBeyondTheClientArea) {
+    struct Case {
+        const char* name;
+        std::int32_t points;
+        float frameWidth;  // outer minus client width
+        std::u16string text;
+        std::vector<std::string> letters;
+    };
+    const Case cases[] = {
+        // Columns rise at a negative size and leave through the top.
+        {"rising",
+         -10,
+         120,
+         std::u16string(1000, u'a'),
+         {"a@588.75,195", "a@588.75,0", "a@588.75,-195", "a@588.75,-390"}},
+        // A client area 150 wide shows only the second and third columns.
+        {"narrow",
+         10,
+         585,
+         u"ab\r\ncd\r\nef\r\ngh",
+         {"c@296.25,195", "d@296.25,390", "e@3.75,195", "f@3.75,390"}},
+    };
+    for (const Case& c : cases) {
+        form.CurFontSize = c.points;
+        window.frameWidth = c.frameWidth;
+
+        Show(c.text);
+
+        std::vector<std::string> letters;
+        for (const std::string& drawn : Drawn()) {
+            if (drawn[0] != '\r' && drawn[0] != '\n') {
+                letters.push_back(drawn);
+            }
+        }
+        EXPECT_EQ(letters, c.letters) << c.name;
+    }
+}
+
 // Line i (0-based), row j: a character that names its own cell.
 char16_t CellCharacter(std::size_t line, std::size_t row) {
     return static_cast<char16_t>(0x4E00 + (line * 31 + row) % 2000);
