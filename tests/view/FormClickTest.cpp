@@ -77,6 +77,7 @@ TEST_F(FormClickTest, ReleasesTheFontThenWritesTheSettings) {
 
 // A run that fails once the vertical font is in the device context still
 // puts the previous font back and deletes the vertical one; nothing is saved.
+// A font that never got selected is deleted all the same.
 TEST_F(FormClickTest, FailedRunStillReleasesTheFont) {
     struct Case {
         const char* name;
@@ -94,6 +95,15 @@ TEST_F(FormClickTest, FailedRunStillReleasesTheFont) {
              };
          },
          ErrorNumber::OutOfMemory},
+        {"selecting fails",
+         [](FakeWindow& w) {
+             w.onCall = [](const std::string& call) {
+                 if (call == "SelectObject") {
+                     throw RuntimeError(ErrorNumber::Unexpected);
+                 }
+             };
+         },
+         ErrorNumber::Unexpected},
     };
     for (const Case& c : cases) {
         window.fontsCreated.clear();
