@@ -8,8 +8,19 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-ipafont
-  xvfb xdotool xclip x11-utils imagemagick
+  xvfb xdotool xclip x11-utils imagemagick locales
 )
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+
+# Wine takes the Japanese desktop from LC_ALL=ja_JP.UTF-8; without the locale
+# generated it cannot name files outside ASCII.
+ensure_japanese_locale() {
+  locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' && return 0
+  "${sudo[@]}" sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  "${sudo[@]}" locale-gen
+}
 
 missing=()
 for package in "${packages[@]}"; do
@@ -17,10 +28,9 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+ensure_japanese_locale
