@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Sourced by the Wine tools: the environment every Wine call here shares.
 # RUVO_WINE_STATE names a private state folder (prefix, Xvfb display), so
 # several build trees can run Wine side by side without touching ~/.wine.

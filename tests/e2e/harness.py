@@ -16,7 +16,7 @@ import time
 TWIPS_PER_PIXEL = 15  # Wine's default 96 dpi
 DESKTOP = "ruvo,1024x768"
 TITLE = " Ruvo"
-WAIT = 20.0  # seconds for any one thing to happen
+WAIT = 30.0  # seconds for any one thing to happen, on a busy machine
 
 
 class Failure(Exception):
