@@ -4,11 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "app/frmMain.h"
-#include "doubles/FakeClipboard.h"
-#include "doubles/FakeCommonDialog.h"
-#include "doubles/FakeFiles.h"
-#include "doubles/FakeWindow.h"
+#include "doubles/TestForm.h"
 
 namespace ruvo::test {
 namespace {
@@ -30,18 +26,12 @@ std::u16string JapaneseLines(std::size_t bytes) {
 
 // A click that shows the clipboard, in the window's start-up size.
 void ShowingClick(benchmark::State& state) {
-    FakeWindow window;
-    FakeClipboard clipboard;
-    FakeCommonDialog dialog;
-    FakeFiles files;
-    frmMain form{window, clipboard, dialog, files};
-    form.AppDir = u"C:\\Tools\\";
-    form.CurFontName = u"MS Mincho";
-    form.CurFontSize = 10;
-    form.FrameWidth = 1350;
-    form.FrameHeight = 8550;
-    form.FrameMode = 0.0F;
-    clipboard.text = JapaneseLines(static_cast<std::size_t>(state.range(0)));
+    TestForm doubles;
+    doubles.AsLoaded(10);
+    doubles.form.FrameMode = 0.0F;
+    FakeWindow& window = doubles.window;
+    frmMain& form = doubles.form;
+    doubles.clipboard.text = JapaneseLines(static_cast<std::size_t>(state.range(0)));
 
     for (auto _ : state) {
         window.calls.clear();

@@ -41,7 +41,7 @@ TEST_F(FontCommandTest, CancelLeavesEverythingAsItWas) {
     EXPECT_EQ(form.CurFontSize, 12);
     EXPECT_EQ(form.FrameWidth, 1350);
     EXPECT_EQ(form.FrameHeight, 8550);
-    EXPECT_EQ(files.files.at(kSettingsPath), kSavedLine);
+    EXPECT_EQ(SavedFile(), kExampleLine);
     EXPECT_EQ(files.files.size(), 1U);
     EXPECT_TRUE(window.reports.empty());
     EXPECT_FALSE(window.ended);
@@ -52,7 +52,7 @@ TEST_F(FontCommandTest, ConfirmingUnchangedStillSavesTheCurrentWindowSize) {
 
     EXPECT_EQ(form.FrameWidth, 1500);
     EXPECT_EQ(form.FrameHeight, 9000);
-    EXPECT_EQ(files.files.at(kSettingsPath), "\"MS Mincho\",12,1500,9000,1\r\n");
+    EXPECT_EQ(SavedFile(), "\"MS Mincho\",12,1500,9000,1\r\n");
 }
 
 TEST_F(FontCommandTest, ChosenFontIsSavedButNotDrawn) {
@@ -61,8 +61,7 @@ TEST_F(FontCommandTest, ChosenFontIsSavedButNotDrawn) {
 
     form.Hfont_Click();
 
-    EXPECT_EQ(files.files.at(kSettingsPath),
-              "\"\x82\x6C\x82\x72\x20\x96\xBE\x92\xA9\",20,1500,9000,1\r\n");
+    EXPECT_EQ(SavedFile(), "\"\x82\x6C\x82\x72\x20\x96\xBE\x92\xA9\",20,1500,9000,1\r\n");
     for (const std::string& call : window.calls) {
         EXPECT_EQ(call.rfind("Cls", 0), std::string::npos) << call;
         EXPECT_EQ(call.rfind("Print", 0), std::string::npos) << call;
@@ -107,7 +106,7 @@ TEST_P(FontSizeTest, FractionalPointsRoundHalfToEven) {
     form.Hfont_Click();
 
     EXPECT_EQ(form.CurFontSize, GetParam().stored);
-    EXPECT_EQ(files.files.at(kSettingsPath),
+    EXPECT_EQ(SavedFile(),
               "\"MS Mincho\"," + std::to_string(GetParam().stored) + ",1500,9000,1\r\n");
 }
 
@@ -134,7 +133,7 @@ TEST_F(FontCommandTest, SizeBeyondInt32EndsQuietlyWithTheFaceAlreadyTaken) {
 
     EXPECT_EQ(form.CurFontName, u"IPAGothic");
     EXPECT_EQ(form.CurFontSize, 12);
-    EXPECT_EQ(files.files.at(kSettingsPath), kSavedLine);
+    EXPECT_EQ(SavedFile(), kExampleLine);
     EXPECT_TRUE(window.reports.empty());
 }
 
@@ -148,14 +147,14 @@ TEST_F(FontCommandTest, FailedSaveIsQuietAndKeepsTheChoiceAndTheOldFile) {
     EXPECT_EQ(form.CurFontName, u"IPAGothic");
     EXPECT_EQ(form.CurFontSize, 14);
     EXPECT_EQ(form.FrameWidth, 1500);
-    EXPECT_EQ(files.files.at(kSettingsPath), kSavedLine);
+    EXPECT_EQ(SavedFile(), kExampleLine);
     EXPECT_TRUE(window.reports.empty());
     EXPECT_FALSE(window.ended);
 
     // The choice reaches the file with the next write that succeeds.
     files.failWriteAfter.reset();
     form.WriteSettings();
-    EXPECT_EQ(files.files.at(kSettingsPath), "\"IPAGothic\",14,1500,9000,1\r\n");
+    EXPECT_EQ(SavedFile(), "\"IPAGothic\",14,1500,9000,1\r\n");
 }
 
 TEST_F(FontCommandTest, FailureOfAnySetupStepAfterCancelErrorIsQuiet) {
@@ -170,7 +169,7 @@ TEST_F(FontCommandTest, FailureOfAnySetupStepAfterCancelErrorIsQuiet) {
 
         EXPECT_TRUE(window.reports.empty()) << step;
         EXPECT_EQ(std::count(dialog.calls.begin(), dialog.calls.end(), "ShowFont"), 0) << step;
-        EXPECT_EQ(files.files.at(kSettingsPath), kSavedLine) << step;
+        EXPECT_EQ(SavedFile(), kExampleLine) << step;
         dialog.calls.clear();
     }
 }

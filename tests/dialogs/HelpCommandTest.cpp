@@ -45,7 +45,7 @@ TEST_F(HelpCommandTest, FailureAfterCancelErrorIsQuietAndTheProgramGoesOn) {
         EXPECT_TRUE(window.reports.empty()) << step;
         EXPECT_FALSE(window.ended) << step;
     }
-    EXPECT_EQ(files.files.at(kSettingsPath), kSavedLine);
+    EXPECT_EQ(SavedFile(), kExampleLine);
 }
 
 // Before the trap is armed, a failure goes to the run-time error report.

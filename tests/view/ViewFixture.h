@@ -5,28 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "app/frmMain.h"
-#include "doubles/FakeClipboard.h"
-#include "doubles/FakeCommonDialog.h"
-#include "doubles/FakeFiles.h"
-#include "doubles/FakeWindow.h"
+#include "doubles/TestForm.h"
 
 namespace ruvo::test {
 
 // A running window: face MS Mincho at 10 points (so a column's step is one
 // CharH), variable mode, "あ" measuring 195 × 195 twips, 15 twips a pixel.
 // `events` interleaves the calls on the window and on the files.
-class ViewFixture : public ::testing::Test {
+class ViewFixture : public ::testing::Test, protected TestForm {
   protected:
-    static inline const std::u16string kSettingsPath = u"C:\\Tools\\Ruvo.ini";
-
     ViewFixture() {
-        form.AppDir = u"C:\\Tools\\";
-        form.CurFontName = u"MS Mincho";
-        form.CurFontSize = 10;
-        form.FrameWidth = 1350;
-        form.FrameHeight = 8550;
-        form.FrameMode = 1.0F;
+        AsLoaded(10);
         window.onCall = [this](const std::string& name) { events.push_back("window." + name); };
         files.onCall = [this](const std::string& name) { events.push_back("files." + name); };
     }
@@ -45,11 +34,6 @@ class ViewFixture : public ::testing::Test {
         form.Form_Click();
     }
 
-    std::string SavedFile() const {
-        const auto found = files.files.find(kSettingsPath);
-        return found == files.files.end() ? std::string() : found->second;
-    }
-
     std::vector<std::string> Calls(const std::string& prefix) const {
         std::vector<std::string> matching;
         for (const std::string& call : window.calls) {
@@ -60,11 +44,6 @@ class ViewFixture : public ::testing::Test {
         return matching;
     }
 
-    FakeWindow window;
-    FakeClipboard clipboard;
-    FakeCommonDialog dialog;
-    FakeFiles files;
-    frmMain form{window, clipboard, dialog, files};
     std::vector<std::string> events;
 };
 
