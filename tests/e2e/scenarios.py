@@ -50,11 +50,15 @@ def fields(line):
     return face[1:], int(size), float(width), float(height), mode
 
 
-def marker(run):
-    """Replaces Ruvo.ini with other bytes, so that a rewrite shows."""
+def click_and_await_write(run, what):
+    """Clicks the client area and returns the settings line the click wrote.
+
+    Ruvo.ini gets other bytes first, so that a rewrite shows even when it
+    writes what was there."""
     stale = b'"stale",1,15,15,0\r\n'
     run.write_settings(stale)
-    return stale
+    run.click_client()
+    return run.await_rewrite(stale, what)
 
 
 def open_frame_size_submenu(run):
@@ -94,9 +98,7 @@ def click_shows_clipboard_in_columns(exe, shots):
         run.start()
         settle()
         run.set_clipboard(TWO_LINES)
-        stale = marker(run)
-        run.click_client()
-        line = run.await_rewrite(stale, "the settings write after the click")
+        line = click_and_await_write(run, "the settings write after the click")
         settle()
         g = run.geometry()
         face, size, width, height, mode = fields(line)
@@ -130,16 +132,12 @@ def next_click_clears(exe, shots):
         run.start()
         settle()
         run.set_clipboard(TWO_LINES)
-        stale = marker(run)
-        run.click_client()
-        shown = run.await_rewrite(stale, "the settings write after the first click")
+        shown = click_and_await_write(run, "the settings write after the first click")
         settle()
         check(ink(run, "shown"), "the first click drew nothing")
         g = run.geometry()
 
-        stale = marker(run)
-        run.click_client()
-        cleared = run.await_rewrite(stale, "the settings write after the clearing click")
+        cleared = click_and_await_write(run, "the settings write after the clearing click")
         settle()
         check(run.geometry() == g, f"the clearing click resized the window: {run.geometry()}")
         check(cleared == shown, f"the clearing click wrote {cleared!r}, not {shown!r}")
@@ -153,9 +151,7 @@ def fixed_mode_keeps_size(exe, shots):
         g = run.geometry()
         check((g.width, g.height) == (120, 400), f"fixed size not restored: {g}")
         run.set_clipboard(TWO_LINES)
-        stale = marker(run)
-        run.click_client()
-        line = run.await_rewrite(stale, "the settings write after the click")
+        line = click_and_await_write(run, "the settings write after the click")
         settle()
         check(run.geometry() == g, f"the fixed mode resized the window: {run.geometry()}")
         check(line == FIXED, f"fixed mode wrote {line!r}")
@@ -239,9 +235,7 @@ def japanese_face_survives(exe, shots):
         run.start()
         settle()
         run.set_clipboard(TWO_LINES)
-        stale = marker(run)
-        run.click_client()
-        line = run.await_rewrite(stale, "the settings write after the click")
+        line = click_and_await_write(run, "the settings write after the click")
         check(line.startswith(b'"' + face + b'",12,'),
               f"the face name did not survive: {line!r}")
         check(line.endswith(b",1\r\n"), f"the mode changed: {line!r}")
@@ -254,9 +248,7 @@ def drawing_survives_cover(exe, shots):
         run.start()
         settle()
         run.set_clipboard(TWO_LINES)
-        stale = marker(run)
-        run.click_client()
-        run.await_rewrite(stale, "the settings write after the click")
+        click_and_await_write(run, "the settings write after the click")
         settle()
         box = client_box(run.geometry())
         before = run.screenshot("drawn").ink(*box)
