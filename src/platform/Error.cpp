@@ -36,7 +36,7 @@ std::u16string ErrorText(ErrorNumber number) {
     return u"アプリケーション定義またはオブジェクト定義のエラーです。";
 }
 
-RuntimeError::RuntimeError(ErrorNumber number, std::u16string detail)
+RuntimeError::RuntimeError(ErrorNumber number, std::u16string_view detail)
     : number_(number), text_(ErrorText(number)) {
     if (!detail.empty()) {
         text_ += u"\n";

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace ruvo {
 
@@ -32,7 +33,7 @@ class RuntimeError : public std::exception {
   public:
     // detail, when given, follows the standard text on a line of its own
     // (the file concerned, what is wrong with it).
-    explicit RuntimeError(ErrorNumber number, std::u16string detail = {});
+    explicit RuntimeError(ErrorNumber number, std::u16string_view detail = {});
 
     ErrorNumber Number() const noexcept { return number_; }
     const std::u16string& Text() const noexcept { return text_; }
