@@ -103,10 +103,6 @@ TEST(FormatSettingsLineTest, WritesTheRecordAsOneLine) {
     }
 }
 
-TEST(FormatSettingsLineTest, TheWorkedExampleIsTwentyEightCharacters) {
-    EXPECT_EQ(FormatSettingsLine(Example()).size(), 28U);
-}
-
 TEST(ParseSettingsTest, AcceptsTheWritersLineAndHandEditedVariants) {
     struct Case {
         const char16_t* text;
