@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-ipafont
-  xvfb xdotool xclip x11-utils imagemagick locales
+  xvfb xdotool x11-utils imagemagick locales
 )
 
 sudo=()

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Clipboard.h"
 #include "platform/CommonDialog.h"
@@ -34,12 +35,10 @@ class frmMain {
     float FrameMode = 0;    // 1 variable (fit the text), 0 fixed
     std::u16string AppDir;  // the executable's directory, ending in "\"
 
-    // Layout counters of the renderer; each run sets them before use.
-    double CharIndex = 0;
-    double ColumnPos = 0;
-    double BreakCount = 0;
-    double RunLength = 0;
-    double LongestRun = 0;
+    // The text on display as the renderer laid it out: one column per line.
+    double BreakCount = 0;                // columns; 0 for the empty text
+    double LongestRun = 0;                // characters of the longest line
+    std::vector<std::size_t> LineStarts;  // where each column begins in DispText
 
     // --- platform services ---
     platform::Window& window;

@@ -53,9 +53,14 @@ class Window {
     virtual float Height() = 0;
     virtual void SetHeight(float twips) = 0;
 
-    // Size of the client area, which drawing can reach.
+    // Size of the client area, which drawing can reach; the outer size less
+    // this is what the frame, caption and menu bar take at this moment.
     virtual float ScaleWidth() = 0;
     virtual float ScaleHeight() = 0;
+    // The largest outer size that keeps the window inside the work area of
+    // its monitor, from where the window stands.
+    virtual float AvailableWidth() = 0;
+    virtual float AvailableHeight() = 0;
 
     virtual float CurrentX() = 0;
     virtual void SetCurrentX(float twips) = 0;

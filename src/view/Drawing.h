@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/frmMain.h"
+#include "view/Layout.h"
 
 namespace ruvo {
 
-// Clears the client area and draws the display text in columns, top to
-// bottom and right to left, with the vertical font selected.
-void DrawVertical(frmMain& form, float CharW, float CharH);
+// Clears the client area and draws what of the text on display fits it,
+// with the vertical font selected: one column per line from the right, one
+// cell per character from the top.
+void DrawVertical(frmMain& form, const Cell& cell);
 
 }  // namespace ruvo

@@ -1,29 +1,40 @@
 #pragma once
 
-#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "app/frmMain.h"
 
 namespace ruvo {
 
+// One character cell of the vertical font. CharW, the advance of the
+// measuring character, is the step down a column; CharH, its height, is how
+// far a turned character reaches leftwards from its column's right edge.
+struct Cell {
+    float CharW = 0;
+    float CharH = 0;
+};
+
+// Measures the cell with the font selected in the window.
+Cell MeasureCell(platform::Window& window);
+
 // The text on display; before the first click there is none, which reads
 // as the empty text.
 std::u16string_view DisplayText(const frmMain& form);
 
-// What the counting pass learns about the text beyond the layout counters.
-struct TextShape {
-    std::size_t characters = 0;
-    bool lastIsBreak = false;
-    bool secondToLastIsBreak = false;
-};
+// Gives a one-character text an ideographic space as its second character,
+// then finds its lines: LineStarts, the columns (BreakCount) and the
+// characters of the longest line (LongestRun).
+void CountLines(frmMain& form);
 
-// Counts the line breaks (BreakCount) and the longest column (LongestRun).
-TextShape CountLines(frmMain& form);
-// Turns BreakCount into the number of columns; a one-character text gets an
-// ideographic space so that it has a second character.
-void CountColumns(frmMain& form, const TextShape& shape);
-// Sizes the window: fitted to the text, or the saved size in the fixed mode.
-void FitFrame(frmMain& form, float CharW);
+// Right edge of a column, counted from the first one on screen: a quarter
+// cell in from the client area's right edge, then 1.5 cells apart.
+double ColumnX(float clientWidth, const Cell& cell, std::size_t column);
+// Top of a cell of a column: the columns start one CharH down.
+double CellY(const Cell& cell, std::size_t row);
+
+// Sizes the window: fitted to the text within the screen's work area in
+// the variable mode, the saved size in the fixed mode.
+void FitFrame(frmMain& form, const Cell& cell);
 
 }  // namespace ruvo

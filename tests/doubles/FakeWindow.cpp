@@ -62,7 +62,14 @@ float FakeWindow::ScaleWidth() {
     return width - frameWidth;
 }
 float FakeWindow::ScaleHeight() {
-    return height - frameHeight;
+    return height - frameHeight - (width < menuWrapWidth ? kMenuRow : 0);
+}
+
+float FakeWindow::AvailableWidth() {
+    return availableWidth;
+}
+float FakeWindow::AvailableHeight() {
+    return availableHeight;
 }
 
 float FakeWindow::CurrentX() {

@@ -18,6 +18,7 @@ class FakeWindow : public platform::Window {
     static constexpr platform::Handle kWindowHandle = 0x1234;
     static constexpr platform::Handle kDeviceContext = 0x5678;
     static constexpr platform::Handle kDefaultFont = 0x100;
+    static constexpr float kMenuRow = 300;
 
     struct Output {
         float x;
@@ -30,6 +31,9 @@ class FakeWindow : public platform::Window {
     float height = 8550;
     float frameWidth = 120;  // outer minus client area, twips
     float frameHeight = 840;
+    float menuWrapWidth = 0;       // narrower outer widths wrap the menu bar onto a second row
+    float availableWidth = 15360;  // room to the work area's edges
+    float availableHeight = 11520;
     float currentX = 0;
     float currentY = 0;
     float twipsPerPixel = 15;
@@ -58,6 +62,8 @@ class FakeWindow : public platform::Window {
     void SetHeight(float twips) override;
     float ScaleWidth() override;
     float ScaleHeight() override;
+    float AvailableWidth() override;
+    float AvailableHeight() override;
     float CurrentX() override;
     void SetCurrentX(float twips) override;
     float CurrentY() override;

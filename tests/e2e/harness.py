@@ -2,7 +2,8 @@
 
 Every run gets its own folder with a copy of the program and its settings
 file, and runs inside Wine's own desktop so that the window has its frame,
-caption and close button as on Windows.
+caption and close button as on Windows. e2e_tool.exe, run beside it, puts
+text on the clipboard and tells where the client area lies.
 """
 
 import os
@@ -14,7 +15,8 @@ import tempfile
 import time
 
 TWIPS_PER_PIXEL = 15  # Wine's default 96 dpi
-DESKTOP = "ruvo,1024x768"
+DESKTOP = "ruvo"  # Wine's desktop window, the screen the program sees
+SCREEN = (1024, 768)
 TITLE = " Ruvo"
 WAIT = 30.0  # seconds for any one thing to happen, on a busy machine
 
@@ -30,13 +32,8 @@ def check(condition, message):
 
 def wine_environment():
     state = os.environ["RUVO_WINE_STATE"]
-    env = dict(os.environ)
-    env.update(
-        WINEPREFIX=os.path.join(state, "prefix"),
-        WINEDEBUG="-all",
-        WINEDLLOVERRIDES="mscoree,mshtml=",
-        LC_ALL="ja_JP.UTF-8",
-    )
+    env = dict(os.environ, WINEPREFIX=os.path.join(state, "prefix"), WINEDEBUG="-all",
+               WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="ja_JP.UTF-8")
     with open(os.path.join(state, "display")) as f:
         env["DISPLAY"] = ":" + f.read().strip()
     return env
@@ -45,13 +42,11 @@ def wine_environment():
 def poll(probe, what, timeout=WAIT):
     """Returns the first true result of probe() or fails after timeout."""
     end = time.monotonic() + timeout
-    while True:
-        result = probe()
-        if result:
-            return result
+    while not (result := probe()):
         if time.monotonic() > end:
             raise Failure("timed out waiting for " + what)
         time.sleep(0.2)
+    return result
 
 
 def settle():
@@ -59,29 +54,25 @@ def settle():
     time.sleep(0.8)
 
 
-class Geometry:
-    def __init__(self, x, y, width, height):
-        self.x, self.y, self.width, self.height = x, y, width, height
-
-    def __repr__(self):
-        return f"{self.width}x{self.height}+{self.x}+{self.y}"
-
-    def __eq__(self, other):
-        return (self.x, self.y, self.width, self.height) == (
-            other.x, other.y, other.width, other.height)
+def runs(values):
+    """Groups sorted whole numbers into runs of neighbours: [[1, 2], [5], ...]."""
+    groups = []
+    for v in sorted(values):
+        if groups and v - groups[-1][-1] <= 1:
+            groups[-1].append(v)
+        else:
+            groups.append([v])
+    return groups
 
 
 class Screenshot:
     """The root window as RGB rows, saved as PNG for a person to look at."""
 
     def __init__(self, path, env):
-        subprocess.run(["import", "-window", "root", path], env=env, check=True,
-                       timeout=WAIT)
-        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], env=env,
-                             check=True, capture_output=True, timeout=WAIT).stdout
+        subprocess.run(["import", "-window", "root", path], env=env, check=True, timeout=WAIT)
+        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], env=env, check=True,
+                             capture_output=True, timeout=WAIT).stdout
         header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
-        check(header is not None, "unexpected screenshot format")
-        self.path = path
         self.width, self.height = int(header.group(1)), int(header.group(2))
         self.pixels = ppm[header.end():]
 
@@ -89,16 +80,15 @@ class Screenshot:
         at = 3 * (y * self.width + x)
         return tuple(self.pixels[at:at + 3])
 
-    def ink(self, left, top, right, bottom):
-        """Dark pixels (text colour on the window colour) in the box."""
-        found = set()
-        for y in range(max(top, 0), min(bottom, self.height)):
-            for x in range(max(left, 0), min(right, self.width)):
-                if sum(self.rgb(x, y)) < 3 * 128:
-                    found.add((x, y))
-        return found
+    def ink(self, box):
+        """Dark pixels (text colour on the window colour) in (left, top, right, bottom)."""
+        left, top, right, bottom = box
+        return {(x, y) for y in range(max(top, 0), min(bottom, self.height))
+                for x in range(max(left, 0), min(right, self.width))
+                if sum(self.rgb(x, y)) < 3 * 128}
 
-    def differing(self, other, left, top, right, bottom):
+    def differing(self, other, box):
+        left, top, right, bottom = box
         return sum(1 for y in range(top, bottom) for x in range(left, right)
                    if self.rgb(x, y) != other.rgb(x, y))
 
@@ -106,8 +96,9 @@ class Screenshot:
 class Ruvo:
     """One run of ruvo.exe in a folder of its own; use it as a context manager."""
 
-    def __init__(self, exe, shots, name, settings=None):
+    def __init__(self, exe, tool, shots, name, settings=None):
         self.env = wine_environment()
+        self.tool = tool
         self.folder = tempfile.mkdtemp(prefix="ruvo-e2e-")
         self.shots = os.path.join(shots, name)
         os.makedirs(self.shots, exist_ok=True)
@@ -117,15 +108,12 @@ class Ruvo:
         if settings is not None:
             self.write_settings(settings)
         self.process = None
-        self.helpers = []
         self.window = None
 
     def __enter__(self):
         return self
 
     def __exit__(self, *exc):
-        for helper in self.helpers:
-            end_process(helper)
         if self.process is not None and self.process.poll() is None:
             # The desktop, ruvo.exe and its launcher share one process group.
             try:
@@ -139,18 +127,13 @@ class Ruvo:
     def start(self):
         exe = "Z:" + os.path.join(self.folder, "ruvo.exe").replace("/", "\\")
         self.process = subprocess.Popen(
-            ["wine", "explorer", "/desktop=" + DESKTOP, exe], env=self.env,
+            ["wine", "explorer", "/desktop=%s,%dx%d" % (DESKTOP, *SCREEN), exe], env=self.env,
             cwd=self.folder, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL, start_new_session=True)
-        self.window = self.find_window(TITLE)
-        return self.window
-
-    def find_window(self, title):
-        def search():
-            found = self.xdotool("search", "--name", "^" + re.escape(title) + "$",
-                                 check=False)
-            return found.split()[0] if found else None
-        return poll(search, f"a window named {title!r}")
+        found = poll(lambda: self.xdotool("search", "--name", "^" + re.escape(TITLE) + "$",
+                                          check=False), f"a window named {TITLE!r}")
+        self.window = found.split()[0]
+        settle()
 
     def xdotool(self, *args, check=True):
         done = subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
@@ -159,11 +142,25 @@ class Ruvo:
             raise Failure(f"xdotool {' '.join(args)} failed: {done.stderr.strip()}")
         return done.stdout.strip()
 
-    def geometry(self, window=None):
-        out = self.xdotool("getwindowgeometry", "--shell", window or self.window)
+    def run_tool(self, *args):
+        # A file, not a pipe: Wine processes the tool starts (wineserver, a
+        # desktop) inherit its output and would hold a pipe open.
+        with tempfile.TemporaryFile() as out:
+            subprocess.run(["wine", self.tool, *args], env=self.env, check=True,
+                           stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL,
+                           timeout=WAIT)
+            out.seek(0)
+            return out.read().decode()
+
+    def geometry(self):
+        """(x, y, width, height) of the window's outer frame."""
+        out = self.xdotool("getwindowgeometry", "--shell", self.window)
         values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
-        return Geometry(int(values["X"]), int(values["Y"]), int(values["WIDTH"]),
-                        int(values["HEIGHT"]))
+        return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def client(self):
+        """(left, top, right, bottom) of the client area on the screen."""
+        return tuple(int(v) for v in self.run_tool("client", DESKTOP).split())
 
     def program_windows(self):
         """(name, width, height, x, y) of each window ruvo.exe shows."""
@@ -171,31 +168,36 @@ class Ruvo:
                               capture_output=True, text=True, timeout=WAIT).stdout
         pattern = re.compile(r'0x[0-9a-f]+ "(.*)": \("ruvo\.exe" "ruvo\.exe"\)\s+'
                              r'(\d+)x(\d+)\+(-?\d+)\+(-?\d+)')
-        found = [(m.group(1), *map(int, m.group(2, 3, 4, 5)))
-                 for m in pattern.finditer(tree)]
+        found = [(m.group(1), *map(int, m.group(2, 3, 4, 5))) for m in pattern.finditer(tree)]
         # Wine keeps 1x1 helper windows (input method and the like) unmapped.
         return [w for w in found if w[0] != "Default IME" and w[1] > 1 and w[2] > 1]
 
     def set_clipboard(self, text):
-        # -quiet keeps xclip in the foreground as the selection's owner, so it
-        # can be ended by its pid.
-        owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-i"],
-                                 env=self.env, stdin=subprocess.PIPE,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        owner.stdin.write(text.encode("utf-8"))
-        owner.stdin.close()
-        for helper in self.helpers:
-            end_process(helper)
-        self.helpers = [owner]
-        time.sleep(0.3)
-
-    def click(self, x, y):
-        self.xdotool("mousemove", str(x), str(y), "click", "1")
+        path = os.path.join(self.folder, "clip.txt")
+        with open(path, "w", encoding="utf-8", newline="") as f:
+            f.write(text)
+        self.run_tool("clip", "Z:" + path.replace("/", "\\"))
 
     def click_client(self):
         """Clicks low in the client area, clear of the caption and the menu."""
-        g = self.geometry()
-        self.click(g.x + g.width // 2, g.y + g.height - 20)
+        left, top, right, bottom = self.client()
+        self.xdotool("mousemove", str((left + right) // 2), str(bottom - 5), "click", "1")
+
+    def click(self, what):
+        """Clicks the client area and returns the settings line the click wrote.
+
+        Ruvo.ini gets other bytes first, so that a rewrite shows even when it
+        writes what was there."""
+        stale = b'"stale",1,15,15,0\r\n'
+        self.write_settings(stale)
+        self.click_client()
+        line = self.await_rewrite(stale, what)
+        settle()
+        return line
+
+    def show(self, text):
+        self.set_clipboard(text)
+        return self.click("the settings write after a showing click")
 
     def keys(self, *names):
         for name in names:
@@ -204,8 +206,11 @@ class Ruvo:
 
     def screenshot(self, label):
         self.shot_count += 1
-        path = os.path.join(self.shots, f"{self.shot_count:02d}-{label}.png")
-        return Screenshot(path, self.env)
+        return Screenshot(os.path.join(self.shots, f"{self.shot_count:02d}-{label}.png"),
+                          self.env)
+
+    def client_ink(self, label):
+        return self.screenshot(label).ink(self.client())
 
     def settings(self):
         with open(self.ini, "rb") as f:
@@ -232,14 +237,4 @@ class Ruvo:
             raise Failure("the program did not end after " + what) from None
 
     def files(self):
-        return sorted(os.listdir(self.folder))
-
-
-def end_process(process):
-    if process.poll() is None:
-        process.terminate()
-        try:
-            process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
+        return sorted(f for f in os.listdir(self.folder) if f != "clip.txt")

@@ -1,6 +1,6 @@
 """End-to-end scenarios of ruvo.exe under Wine.
 
-Usage: scenarios.py SCENARIO RUVO_EXE SHOT_FOLDER
+Usage: scenarios.py SCENARIO RUVO_EXE E2E_TOOL_EXE SHOT_FOLDER
 Each scenario starts the program in a fresh folder, drives it the way a user
 does and checks the settings file, the window's geometry and screenshots.
 """
@@ -8,57 +8,107 @@ does and checks the settings file, the window's geometry and screenshots.
 import subprocess
 import sys
 
-from harness import TITLE, TWIPS_PER_PIXEL, Failure, Ruvo, check, end_process, poll, settle
+from harness import (SCREEN, TITLE, TWIPS_PER_PIXEL, Failure, Ruvo, check, poll, runs,
+                     settle)
 
 WORKED_EXAMPLE = b'"MS Mincho",12,1350,8550,1\r\n'
 FIXED = b'"MS Mincho",12,1800,6000,0\r\n'
 TWO_LINES = "縦書きの\r\nテスト"
-
-# Wine's default theme around a window with caption and menu bar: the client
-# area starts below both and inside the border. The drawing's first row lies a
-# character height lower still, so these bounds need not be exact.
-CAPTION_AND_MENU = 44
-BORDER = 4
-
-
-def client_box(g):
-    return (g.x + BORDER, g.y + CAPTION_AND_MENU, g.x + g.width - BORDER,
-            g.y + g.height - BORDER)
-
-
-def ink(run, label):
-    return run.screenshot(label).ink(*client_box(run.geometry()))
+# Box-like kanji, so that every character's ink stands apart from the next.
+FOUR_LINES = "\r\n".join("田" * n for n in (17, 5, 11, 2))
 
 
 def columns(pixels):
     """Ink grouped into runs of adjacent x, right to left, as pixel sets."""
-    groups = []
-    for x in sorted({x for x, _ in pixels}, reverse=True):
-        if groups and groups[-1][-1] - x <= 2:
-            groups[-1].append(x)
-        else:
-            groups.append([x])
+    groups = reversed(runs({x for x, _ in pixels}))
     return [{p for p in pixels if p[0] in group} for group in groups]
+
+
+def inside(box, margin):
+    left, top, right, bottom = box
+    return left + margin, top + margin, right - margin, bottom - margin
 
 
 def fields(line):
     check(line.endswith(b"\r\n") and line.count(b"\r\n") == 1,
           f"settings file is not one CR LF line: {line!r}")
     face, rest = line[:-2].rsplit(b'"', 1)
-    check(face.startswith(b'"') and rest.startswith(b","), f"bad face field: {line!r}")
     size, width, height, mode = rest[1:].split(b",")
     return face[1:], int(size), float(width), float(height), mode
 
 
-def click_and_await_write(run, what):
-    """Clicks the client area and returns the settings line the click wrote.
+def check_shown(run, label, lines, longest):
+    """Every line is a column of its own, wholly in the client area, the
+    first on the right with `longest` characters standing apart."""
+    shot = run.screenshot(label)
+    client = run.client()
+    ink = shot.ink(client)
+    check(ink == shot.ink(inside(client, 1)), f"{label}: ink on the client area's edge")
+    found = columns(ink)
+    check(len(found) == lines, f"{label}: {len(found)} ink columns, not {lines}")
+    first = runs({y for _, y in found[0]})
+    check(len(first) == longest, f"{label}: the first column shows {len(first)} characters "
+                                 f"apart, not {longest}")
 
-    Ruvo.ini gets other bytes first, so that a rewrite shows even when it
-    writes what was there."""
-    stale = b'"stale",1,15,15,0\r\n'
-    run.write_settings(stale)
-    run.click_client()
-    return run.await_rewrite(stale, what)
+
+def startup_places_saved_size(exe, tool, shots):
+    with Ruvo(exe, tool, shots, "startup", WORKED_EXAMPLE) as run:
+        run.start()
+        check(run.geometry() == (0, 0, 90, 570),
+              f"window not at the top-left with the saved 90x570: {run.geometry()}")
+        check(not run.client_ink("started"), "the window shows ink before the first click")
+        # Closing stores the size at that moment: the unchanged worked example.
+        run.keys("alt+F4")
+        run.await_exit("closing the window")
+        check(run.settings() == WORKED_EXAMPLE,
+              f"closing did not rewrite the same line: {run.settings()!r}")
+
+
+def fitted_window_shows_every_character(exe, tool, shots):
+    for points in (8, 12, 24):
+        settings = b'"MS Mincho",%d,1350,8550,1\r\n' % points
+        with Ruvo(exe, tool, shots, f"fitted-{points}pt", settings) as run:
+            run.start()
+            line = run.show(FOUR_LINES)
+            x, y, width, height = run.geometry()
+            print(f"{points} pt: fitted to {width}x{height} px, client {run.client()}")
+            check(fields(line) == (b"MS Mincho", points, width * TWIPS_PER_PIXEL,
+                                   height * TWIPS_PER_PIXEL, b"1"),
+                  f"the settings line {line!r} is not the window's {width}x{height}")
+            check_shown(run, f"{points}pt", 4, 17)
+            if points != 12:
+                continue
+            # The next click clears and keeps the size; LF-only lines are
+            # columns as well.
+            check(run.click("the clearing click's write") == line,
+                  "the clearing click wrote another line")
+            check(run.geometry() == (x, y, width, height), "the clearing click resized")
+            check(not run.client_ink("cleared"), "the clearing click left ink")
+            run.show("田田田\n田\n田田\n田田田田")
+            check_shown(run, "lf-only", 4, 3)
+
+
+def long_text_stays_on_screen(exe, tool, shots):
+    with Ruvo(exe, tool, shots, "long-text", WORKED_EXAMPLE) as run:
+        run.start()
+        run.show("\r\n".join("田" * (1 + i % 60) for i in range(200)))
+        x, y, width, height = run.geometry()
+        check(x + width <= SCREEN[0] and y + height <= SCREEN[1],
+              f"the window {width}x{height}+{x}+{y} leaves the screen")
+        client = run.client()
+        ink = run.screenshot("capped").ink(client)
+        right = max(px for px, _ in ink)
+        check(client[2] - 8 <= right < client[2] - 2,
+              f"the first column's ink ends at {right}, not at the client's right {client[2]}")
+
+
+def fixed_mode_keeps_size(exe, tool, shots):
+    with Ruvo(exe, tool, shots, "fixed-mode", FIXED) as run:
+        run.start()
+        check(run.geometry()[2:] == (120, 400), f"fixed size not restored: {run.geometry()}")
+        check(run.show(TWO_LINES) == FIXED, "the fixed mode wrote another line")
+        check(run.geometry()[2:] == (120, 400), f"the fixed mode resized: {run.geometry()}")
+        check(len(columns(run.client_ink("fixed"))) == 2, "the text is not in two columns")
 
 
 def open_frame_size_submenu(run):
@@ -69,209 +119,87 @@ def open_frame_size_submenu(run):
     settle()
 
 
-def choose_variable(run):
-    open_frame_size_submenu(run)
-    run.keys("k")
-    settle()
-    check([w[0] for w in run.program_windows()] == [TITLE],
-          f"the menu keys opened another window: {run.program_windows()}")
-
-
-def startup_places_saved_size(exe, shots):
-    with Ruvo(exe, shots, "startup", WORKED_EXAMPLE) as run:
+def variable_then_exit_keeps_mode(exe, tool, shots):
+    with Ruvo(exe, tool, shots, "variable-then-exit", FIXED) as run:
         run.start()
-        settle()
-        g = run.geometry()
-        check((g.x, g.y) == (0, 0), f"window not at the top-left: {g}")
-        check((g.width, g.height) == (1350 // TWIPS_PER_PIXEL, 8550 // TWIPS_PER_PIXEL),
-              f"window does not have the saved outer size 90x570: {g}")
-        check(not ink(run, "started"), "the window shows ink before the first click")
-        # Closing stores the size at that moment: the unchanged worked example.
-        run.keys("alt+F4")
-        run.await_exit("closing the window")
-        check(run.settings() == WORKED_EXAMPLE,
-              f"closing did not rewrite the same line: {run.settings()!r}")
-
-
-def click_shows_clipboard_in_columns(exe, shots):
-    with Ruvo(exe, shots, "click-shows", WORKED_EXAMPLE) as run:
-        run.start()
-        settle()
-        run.set_clipboard(TWO_LINES)
-        line = click_and_await_write(run, "the settings write after the click")
-        settle()
-        g = run.geometry()
-        face, size, width, height, mode = fields(line)
-        check((face, size, mode) == (b"MS Mincho", 12, b"1"), f"fields changed: {line!r}")
-        check((width, height) == (g.width * TWIPS_PER_PIXEL, g.height * TWIPS_PER_PIXEL),
-              f"file size {width}x{height} is not the window's {g}")
-        # Two columns: width = 2 x 1.5 CharW + 0.75 CharW; the longest run is
-        # "縦書きの" with its CR, so height = CharW x 6 + 500.
-        char_w = round(g.width / 3.75) * TWIPS_PER_PIXEL
-        check(abs(char_w * 3.75 - width) <= TWIPS_PER_PIXEL,
-              f"width {width} is no two-column width of a whole-pixel character")
-        check(abs(char_w * 6 + 500 - height) <= TWIPS_PER_PIXEL,
-              f"height {height} does not fit CharW {char_w} (expected {char_w * 6 + 500})")
-        check(12 * 20 * 0.9 <= char_w <= 12 * 20 * 1.5,
-              f"CharW {char_w} twips is not the width of a 12 point character")
-
-        found = columns(ink(run, "two-columns"))
-        check(len(found) == 2, f"expected ink in two columns, found {len(found)}")
-        right, left = found
-        # The first line stands on the right: "縦書き" carries far more ink
-        # than "テスト".
-        check(len(right) > 1.5 * len(left),
-              f"the right column ({len(right)} px) is not the first line "
-              f"(left {len(left)} px)")
-        check(max(x for x, _ in right) < g.x + g.width - BORDER
-              and min(x for x, _ in left) >= g.x + BORDER, "ink outside the client area")
-
-
-def next_click_clears(exe, shots):
-    with Ruvo(exe, shots, "click-clears", WORKED_EXAMPLE) as run:
-        run.start()
-        settle()
-        run.set_clipboard(TWO_LINES)
-        shown = click_and_await_write(run, "the settings write after the first click")
-        settle()
-        check(ink(run, "shown"), "the first click drew nothing")
-        g = run.geometry()
-
-        cleared = click_and_await_write(run, "the settings write after the clearing click")
-        settle()
-        check(run.geometry() == g, f"the clearing click resized the window: {run.geometry()}")
-        check(cleared == shown, f"the clearing click wrote {cleared!r}, not {shown!r}")
-        check(not ink(run, "cleared"), "the clearing click left ink")
-
-
-def fixed_mode_keeps_size(exe, shots):
-    with Ruvo(exe, shots, "fixed-mode", FIXED) as run:
-        run.start()
-        settle()
-        g = run.geometry()
-        check((g.width, g.height) == (120, 400), f"fixed size not restored: {g}")
-        run.set_clipboard(TWO_LINES)
-        line = click_and_await_write(run, "the settings write after the click")
-        settle()
-        check(run.geometry() == g, f"the fixed mode resized the window: {run.geometry()}")
-        check(line == FIXED, f"fixed mode wrote {line!r}")
-        check(len(columns(ink(run, "fixed"))) == 2, "the text is not drawn in two columns")
-
-
-def variable_then_exit_keeps_mode(exe, shots):
-    with Ruvo(exe, shots, "variable-then-exit", FIXED) as run:
-        run.start()
-        settle()
-        g = run.geometry()
-        idle = run.screenshot("idle")
-        run.keys("alt+o")
-        settle()
-        dropdown = run.screenshot("dropdown")
-        run.keys("Down", "Right")
-        settle()
-        submenu = run.screenshot("submenu-fixed-checked")
-        # Both open as pop-ups below the menu bar; the submenu lies to the
-        # right of the drop-down, beyond the narrow window.
-        check(dropdown.differing(idle, g.x, g.y + CAPTION_AND_MENU, g.x + g.width,
-                                 g.y + CAPTION_AND_MENU + 60) > 200,
-              "Alt+O opened no drop-down")
-        check(submenu.differing(dropdown, g.x + g.width, g.y, g.x + g.width + 300,
-                                g.y + 200) > 200,
-              "Down, Right opened no submenu beside the drop-down")
+        x, y, width, _ = run.geometry()
+        box = (x, y, x + width + 300, y + 200)
+        open_frame_size_submenu(run)
+        fixed_checked = run.screenshot("submenu-fixed-checked")
         run.keys("k")
         settle()
         check([w[0] for w in run.program_windows()] == [TITLE],
               f"the menu keys opened another window: {run.program_windows()}")
         open_frame_size_submenu(run)
-        variable_checked = run.screenshot("submenu-variable-checked")
-        check(variable_checked.differing(submenu, g.x, g.y, g.x + g.width + 300,
-                                         g.y + 200) > 0,
+        check(run.screenshot("submenu-variable-checked").differing(fixed_checked, box) > 0,
               "choosing 可変 did not move the check mark")
-        run.keys("Escape", "Escape", "Escape")
-        run.keys("alt+o", "x")
+        run.keys("Escape", "Escape", "Escape", "alt+o", "x")
         run.await_exit("終了")
         check(run.settings() == FIXED, f"終了 wrote the settings: {run.settings()!r}")
 
 
-def variable_then_close_stores_mode(exe, shots):
-    with Ruvo(exe, shots, "variable-then-close", FIXED) as run:
+def variable_then_close_stores_mode(exe, tool, shots):
+    with Ruvo(exe, tool, shots, "variable-then-close", FIXED) as run:
         run.start()
-        settle()
-        g = run.geometry()
-        choose_variable(run)
-        run.keys("alt+F4")
+        open_frame_size_submenu(run)
+        run.keys("k", "alt+F4")
         run.await_exit("closing the window")
-        expected = b'"MS Mincho",12,%d,%d,1\r\n' % (g.width * TWIPS_PER_PIXEL,
-                                                   g.height * TWIPS_PER_PIXEL)
-        check(run.settings() == expected,
-              f"closing stored {run.settings()!r}, expected {expected!r}")
+        check(run.settings() == b'"MS Mincho",12,1800,6000,1\r\n',
+              f"closing stored {run.settings()!r}")
 
 
-def missing_settings_reports_error(exe, shots):
-    with Ruvo(exe, shots, "missing-settings") as run:
+def missing_settings_reports_error(exe, tool, shots):
+    with Ruvo(exe, tool, shots, "missing-settings") as run:
         run.start()
         # The window is already up at its start-up size when the report shows.
         windows = poll(lambda: len(run.program_windows()) == 2 and run.program_windows(),
                        "a second window, the error report")
         check((TITLE, 90, 570, 0, 0) in windows,
               f"the main window is not up at 90x570 in the corner: {windows}")
-        report = [w for w in windows if w != (TITLE, 90, 570, 0, 0)][0]
+        _, width, height, x, y = [w for w in windows if w != (TITLE, 90, 570, 0, 0)][0]
         settle()
-        name, width, height, x, y = report
-        shot = run.screenshot("error-report")
-        check(len(shot.ink(x, y, x + width, y + height)) > 100,
-              f"the report {report} shows no text")
+        check(len(run.screenshot("error-report").ink((x, y, x + width, y + height))) > 100,
+              "the report shows no text")
         check(run.process.poll() is None, "the program ended before the report was dismissed")
         run.keys("Return")
-        run.await_exit(f"dismissing the report {report}")
+        run.await_exit("dismissing the report")
         check(run.files() == ["ruvo.exe"], f"the failed start created files: {run.files()}")
 
 
-def japanese_face_survives(exe, shots):
+def japanese_face_survives(exe, tool, shots):
     # ＭＳ 明朝 in code page 932.
     face = b"\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9"
-    settings = b'"' + face + b'",12,1350,8550,1\r\n'
-    with Ruvo(exe, shots, "japanese-face", settings) as run:
+    with Ruvo(exe, tool, shots, "japanese-face", b'"' + face + b'",12,1350,8550,1\r\n') as run:
         run.start()
-        settle()
-        run.set_clipboard(TWO_LINES)
-        line = click_and_await_write(run, "the settings write after the click")
-        check(line.startswith(b'"' + face + b'",12,'),
-              f"the face name did not survive: {line!r}")
-        check(line.endswith(b",1\r\n"), f"the mode changed: {line!r}")
-        settle()
-        check(ink(run, "japanese-face"), "nothing drawn with the Japanese face name")
+        line = run.show(TWO_LINES)
+        check(fields(line)[0] == face and fields(line)[4] == b"1",
+              f"the face name or the mode did not survive: {line!r}")
+        check(run.client_ink("japanese-face"), "nothing drawn with the Japanese face name")
 
 
-def drawing_survives_cover(exe, shots):
-    with Ruvo(exe, shots, "survives-cover", FIXED) as run:
+def drawing_survives_cover(exe, tool, shots):
+    with Ruvo(exe, tool, shots, "survives-cover", FIXED) as run:
         run.start()
-        settle()
-        run.set_clipboard(TWO_LINES)
-        click_and_await_write(run, "the settings write after the click")
-        settle()
-        box = client_box(run.geometry())
-        before = run.screenshot("drawn").ink(*box)
+        run.show(TWO_LINES)
+        before = run.client_ink("drawn")
         check(before, "the click drew nothing")
         cover = subprocess.Popen(
             ["xmessage", "-geometry", "300x700+0+0", "-bg", "gray50", "cover"],
             env=run.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             settle()
-            covered = run.screenshot("covered").ink(*box)
-            check(covered != before, "the cover did not hide the drawing")
+            check(run.client_ink("covered") != before, "the cover did not hide the drawing")
         finally:
-            end_process(cover)
+            cover.kill()
+            cover.wait()
         settle()
-        after = run.screenshot("uncovered").ink(*box)
-        check(after == before, f"after the cover went, {len(after)} ink pixels "
-                               f"instead of {len(before)}")
+        check(run.client_ink("uncovered") == before, "the drawing did not come back")
 
 
 SCENARIOS = {f.__name__: f for f in (
     startup_places_saved_size,
-    click_shows_clipboard_in_columns,
-    next_click_clears,
+    fitted_window_shows_every_character,
+    long_text_stays_on_screen,
     fixed_mode_keeps_size,
     variable_then_exit_keeps_mode,
     variable_then_close_stores_mode,
@@ -282,13 +210,13 @@ SCENARIOS = {f.__name__: f for f in (
 
 
 def main(argv):
-    if len(argv) != 4 or argv[1] not in SCENARIOS:
+    if len(argv) != 5 or argv[1] not in SCENARIOS:
         print(__doc__ + "\nScenarios: " + ", ".join(SCENARIOS), file=sys.stderr)
         return 2
     try:
-        SCENARIOS[argv[1]](argv[2], argv[3])
+        SCENARIOS[argv[1]](*argv[2:])
     except Failure as failure:
-        print(f"FAILED {argv[1]}: {failure}\nScreenshots: {argv[3]}", file=sys.stderr)
+        print(f"FAILED {argv[1]}: {failure}\nScreenshots: {argv[4]}", file=sys.stderr)
         return 1
     print(f"passed {argv[1]}")
     return 0

@@ -9,9 +9,11 @@
 namespace ruvo::test {
 namespace {
 
+// Fixed mode, 1350 twips wide: a client area 1230 wide, so the first
+// column's right edge lies at 1230 - 195 / 4 = 1181.25.
 class DrawingTest : public ViewFixture {
   protected:
-    DrawingTest() { UseFixedWidth735(); }
+    DrawingTest() { form.FrameMode = 0.0F; }
 
     // What was drawn, as "text@x,y".
     std::vector<std::string> Drawn() const {
@@ -23,47 +25,34 @@ class DrawingTest : public ViewFixture {
     }
 };
 
-TEST_F(DrawingTest, CrLfMovesOneColumnInTwoHalves) {
-    Show(u"ab\r\ncd");
-
-    const std::vector<std::string> expected{"a@588.75,195", "b@588.75,390", "\r@588.75,585",
-                                            "\n@442.5,195", "c@296.25,195", "d@296.25,390"};
-    EXPECT_EQ(Drawn(), expected);
-    EXPECT_EQ(form.ColumnPos, 2);
-}
-
-TEST_F(DrawingTest, LoneLineFeedsMoveHalfAColumn) {
-    Show(u"ab\ncd");
-
-    const std::vector<std::string> expected{"a@588.75,195", "b@588.75,390", "\n@588.75,585",
-                                            "c@442.5,195", "d@442.5,390"};
-    EXPECT_EQ(Drawn(), expected);
-}
-
-TEST_F(DrawingTest, StepDownAColumnGrowsWithTheFontSize) {
+// A cell is one CharW down at every size; columns are 1.5 CharW apart
+// however their lines end; line breaks draw nothing.
+TEST_F(DrawingTest, OneCellPerCharacterOneColumnPerLine) {
     struct Case {
-        std::int32_t points;
+        std::u16string text;
+        float charWidth;
+        float charHeight;
         std::vector<std::string> drawn;
     };
+    const std::vector<std::string> twoLines{"a@1181.25,195", "b@1181.25,390", "c@888.75,195",
+                                            "d@888.75,390"};
     const Case cases[] = {
-        {20, {"a@588.75,195", "b@588.75,585", "c@588.75,975"}},
-        {0, {"a@588.75,195", "b@588.75,195", "c@588.75,195"}},
+        {u"ab\r\ncd", 195, 195, twoLines},
+        {u"ab\ncd", 195, 195, twoLines},
+        {u"ab\rcd\r\n", 195, 195, twoLines},
+        {u"a\r\n\nb", 195, 195, {"a@1181.25,195", "b@596.25,195"}},
+        {u"abc", 160, 170, {"a@1190,170", "b@1190,330", "c@1190,490"}},   // 8 points
+        {u"abc", 240, 255, {"a@1170,255", "b@1170,495", "c@1170,735"}},   // 12 points
+        {u"abc", 480, 500, {"a@1110,500", "b@1110,980", "c@1110,1460"}},  // 24 points
     };
     for (const Case& c : cases) {
-        form.CurFontSize = c.points;
+        window.charWidth = c.charWidth;
+        window.charHeight = c.charHeight;
 
-        Show(u"abc");
+        Show(c.text);
 
-        EXPECT_EQ(Drawn(), c.drawn) << c.points << " points";
+        EXPECT_EQ(Drawn(), c.drawn) << Utf8(c.text) << " at " << c.charWidth;
     }
-}
-
-TEST_F(DrawingTest, FirstColumnStartsThreeQuartersOfACellFromTheOuterWidth) {
-    form.FrameWidth = 2000;
-
-    Show(u"a");
-
-    EXPECT_EQ(Drawn(), (std::vector<std::string>{"a@1853.75,195", "\u3000@1853.75,390"}));
 }
 
 TEST_F(DrawingTest, EachCharacterIsOnePrintAtOnePosition) {
@@ -74,16 +63,16 @@ TEST_F(DrawingTest, EachCharacterIsOnePrintAtOnePosition) {
     const std::u16string loneHigh(1, char16_t{0xD842});
     const std::u16string loneLow(1, char16_t{0xDFB7});
     const Case cases[] = {
-        {u"\U00020BB7\U0001F600", {"\U00020BB7@588.75,195", "\U0001F600@588.75,390"}},
-        {u"\u845B\U000E0100\u845B", {"\u845B\U000E0100@588.75,195", "\u845B@588.75,390"}},
-        {u"\u2665\uFE0F\u2665", {"\u2665\uFE0F@588.75,195", "\u2665@588.75,390"}},
-        {u"\u304B\u3099\u306F\u309A", {"\u304B\u3099@588.75,195", "\u306F\u309A@588.75,390"}},
-        {u"\U0001F600\uFE0F\u3099x", {"\U0001F600\uFE0F\u3099@588.75,195", "x@588.75,390"}},
-        {u"a" + loneHigh + u"b", {"a@588.75,195", "\uFFFD@588.75,390", "b@588.75,585"}},
-        {loneLow + u"\u3099" + loneHigh, {"\uFFFD\u3099@588.75,195", "\uFFFD@588.75,390"}},
+        {u"\U00020BB7\U0001F600", {"\U00020BB7@1181.25,195", "\U0001F600@1181.25,390"}},
+        {u"\u845B\U000E0100\u845B", {"\u845B\U000E0100@1181.25,195", "\u845B@1181.25,390"}},
+        {u"\u2665\uFE0F\u2665", {"\u2665\uFE0F@1181.25,195", "\u2665@1181.25,390"}},
+        {u"\u304B\u3099\u306F\u309A", {"\u304B\u3099@1181.25,195", "\u306F\u309A@1181.25,390"}},
+        {u"\U0001F600\uFE0F\u3099x", {"\U0001F600\uFE0F\u3099@1181.25,195", "x@1181.25,390"}},
+        {u"a" + loneHigh + u"b", {"a@1181.25,195", "\uFFFD@1181.25,390", "b@1181.25,585"}},
+        {loneLow + u"\u3099" + loneHigh, {"\uFFFD\u3099@1181.25,195", "\uFFFD@1181.25,390"}},
         // A mark with nothing before it to belong to stands alone.
-        {u"\u3099\u3042", {"\u3099@588.75,195", "\u3042@588.75,390"}},
-        {u"a\n\uFE0Fb", {"a@588.75,195", "\n@588.75,390", "\uFE0F@442.5,195", "b@442.5,390"}},
+        {u"\u3099\u3042", {"\u3099@1181.25,195", "\u3042@1181.25,390"}},
+        {u"a\n\uFE0Fb", {"a@1181.25,195", "\uFE0F@888.75,195", "b@888.75,390"}},
     };
     for (const Case& c : cases) {
         Show(c.text);
@@ -92,53 +81,14 @@ TEST_F(DrawingTest, EachCharacterIsOnePrintAtOnePosition) {
     }
 }
 
-// Characters whose cell lies wholly outside the client area are left out;
-// the rest keep their places.
-TEST_F(DrawingTest, LeavesOutWhatLiesBeyondTheClientArea) {
-    struct Case {
-        const char* name;
-        std::int32_t points;
-        float frameWidth;  // outer minus client width
-        std::u16string text;
-        std::vector<std::string> letters;
-    };
-    const Case cases[] = {
-        // Columns rise at a negative size and leave through the top.
-        {"rising",
-         -10,
-         120,
-         std::u16string(1000, u'a'),
-         {"a@588.75,195", "a@588.75,0", "a@588.75,-195", "a@588.75,-390"}},
-        // A client area 150 wide shows only the second and third columns.
-        {"narrow",
-         10,
-         585,
-         u"ab\r\ncd\r\nef\r\ngh",
-         {"c@296.25,195", "d@296.25,390", "e@3.75,195", "f@3.75,390"}},
-    };
-    for (const Case& c : cases) {
-        form.CurFontSize = c.points;
-        window.frameWidth = c.frameWidth;
-
-        Show(c.text);
-
-        std::vector<std::string> letters;
-        for (const std::string& drawn : Drawn()) {
-            if (drawn[0] != '\r' && drawn[0] != '\n') {
-                letters.push_back(drawn);
-            }
-        }
-        EXPECT_EQ(letters, c.letters) << c.name;
-    }
-}
-
 // Line i (0-based), row j: a character that names its own cell.
 char16_t CellCharacter(std::size_t line, std::size_t row) {
     return static_cast<char16_t>(0x4E00 + (line * 31 + row) % 2000);
 }
 
-TEST_F(DrawingTest, LongTextDrawsOnlyWhatTheWindowShowsWhereItBelongs) {
-    form.FrameWidth = 1350;  // client area 1230 × 7710
+// Only cells that reach into the client area (1230 × 7710) are drawn, each
+// where it belongs; the rest is cut at the left and bottom edges.
+TEST_F(DrawingTest, LongTextDrawsExactlyTheCellsInTheClientArea) {
     constexpr std::size_t kLines = 3000;
     std::u16string text;
     for (std::size_t line = 0; line < kLines; ++line) {
@@ -151,31 +101,20 @@ TEST_F(DrawingTest, LongTextDrawsOnlyWhatTheWindowShowsWhereItBelongs) {
 
     Show(text);
 
-    // Columns lie 292.5 apart from 1203.75, rows 195 apart from 195; every
-    // character drawn sits in the cell of its line and row.
-    std::size_t inView = 0;
     for (const FakeWindow::Output& output : window.outputs) {
-        if (output.text == u"\r" || output.text == u"\n") {
-            continue;
-        }
-        const double line = (1203.75 - output.x) / 292.5;
+        const double line = (1181.25 - output.x) / 292.5;
         const double row = output.y / 195 - 1;
         ASSERT_EQ(line, static_cast<double>(static_cast<std::size_t>(line))) << output.x;
         ASSERT_EQ(row, static_cast<double>(static_cast<std::size_t>(row))) << output.y;
         EXPECT_EQ(output.text, std::u16string(1, CellCharacter(static_cast<std::size_t>(line),
                                                                static_cast<std::size_t>(row))));
-        const bool visible = output.x > 0 && output.x - 195 < 1230 && output.y < 7710;
-        inView += visible ? 1 : 0;
     }
-    // Every cell that reaches into the client area is drawn: columns 0..4
-    // (x down to 33.75), rows 0..38 (y up to 7605), by each line's length.
-    std::size_t expectedInView = 0;
+    // Columns 0..4 (x down to 11.25), rows 0..38 (y up to 7605).
+    std::size_t expected = 0;
     for (std::size_t line = 0; line <= 4; ++line) {
-        expectedInView += std::min<std::size_t>(line % 3 == 0 ? 400 : line % 7, 39);
+        expected += std::min<std::size_t>(line % 3 == 0 ? 400 : line % 7, 39);
     }
-    EXPECT_EQ(inView, expectedInView);
-    // What lies outside is at most a margin's worth around the edges.
-    EXPECT_LE(window.outputs.size(), 2 * expectedInView);
+    EXPECT_EQ(window.outputs.size(), expected);
 }
 
 }  // namespace

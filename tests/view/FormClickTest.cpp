@@ -16,16 +16,16 @@ TEST_F(FormClickTest, ClicksAlternateBetweenTheClipboardAndAnEmptyView) {
     form.Form_Click();
     EXPECT_EQ(form.ClipShown, 1);
     EXPECT_EQ(form.DispText, u"ab\r\ncd");
-    EXPECT_EQ(window.outputs.size(), 6U);
-    EXPECT_EQ(window.width, 731.25F);
+    EXPECT_EQ(window.outputs.size(), 4U);
+    EXPECT_EQ(window.width, 705);
 
     clipboard.text = u"xyz";
     form.Form_Click();
     EXPECT_EQ(form.ClipShown, 0);
     EXPECT_EQ(form.DispText, u"");
     EXPECT_TRUE(window.outputs.empty());
-    EXPECT_EQ(window.width, 731.25F);
-    EXPECT_EQ(window.height, 1280);
+    EXPECT_EQ(window.width, 705);
+    EXPECT_EQ(window.height, 1485);
     EXPECT_EQ(clipboard.reads, 1);
 
     form.Form_Click();

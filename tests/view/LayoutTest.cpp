@@ -69,51 +69,66 @@ TEST_F(LayoutTest, SizeThatOverflowsStopsBeforeAnyFontIsCreated) {
     EXPECT_EQ(form.ClipShown, 0);
 }
 
-TEST_F(LayoutTest, VariableFrameFitsTheTextWithCharWOnly) {
-    window.charHeight = 300;  // the frame must not depend on it
-
-    Show(u"ab\r\ncd");
-
-    EXPECT_EQ(form.LongestRun, 3);
-    EXPECT_EQ(form.BreakCount, 2);
-    EXPECT_EQ(Calls("Set"), (std::vector<std::string>{"SetWidth(731.25)", "SetHeight(1280)"}));
-    EXPECT_EQ(SavedFile(), "\"MS Mincho\",10,731.25,1280,1\r\n");
-    EXPECT_EQ(form.FrameWidth, 731.25);
-    EXPECT_EQ(form.FrameHeight, 1280);
-}
-
-struct ColumnCase {
-    std::u16string text;
-    double columns;
-    double longestRun;
-};
-
-// Columns count characters, so a surrogate pair or a character with its
-// marks counts once, in the runs as in the second-to-last test.
-TEST_F(LayoutTest, ColumnCounts) {
-    const ColumnCase cases[] = {
-        {u"ab\r\ncd", 2, 3},
-        {u"ab\r\ncd\r\n", 2, 3},
-        {u"ab\ncd", 1.5, 3},
-        {u"ab\nc", 0.5, 3},
-        {u"ab\r\nc", 1, 3},
-        {u"ab\r\ncd\r\ne", 2, 3},
-        {u"ab\ncd\nef", 2, 3},
-        {u"abc\r\n", 1, 4},
-        {u"\r", 0.5, 1},
-        {u"x", 1, 1},
-        {u"ab\r\n\U00020BB7", 1, 3},
-        {u"\U00020BB7\U0001F600\r\n", 1, 3},
-        {u"か\u3099\u845B\U000E0100\r\n", 1, 3},
-        {u"\u2665\uFE0F\u2665\uFE0F\u2665\uFE0F", 1, 3},
+// One column per line, however the lines end; a final break starts none.
+TEST_F(LayoutTest, ColumnsAreLinesAndTheLongestCountsItsCharacters) {
+    struct Case {
+        std::u16string text;
+        double columns;
+        double longest;
     };
-    for (const ColumnCase& c : cases) {
+    const Case cases[] = {
+        {u"ab\r\ncd", 2, 2},
+        {u"ab\r\ncd\r\n", 2, 2},
+        {u"ab\ncd", 2, 2},
+        {u"ab\nc", 2, 2},
+        {u"ab\r\nc", 2, 2},
+        {u"ab\rcd\r", 2, 2},
+        {u"ab\r\n\r\ncd", 3, 2},
+        {u"a\n\rbcd\r\n\ne", 5, 3},
+        {u"\r\n", 1, 0},
+        {u"x", 1, 2},  // with its ideographic space
+        {u"\U00020BB7\U0001F600\u845B\U000E0100\u304B\u3099\r\n", 1, 4},
+    };
+    for (const Case& c : cases) {
         Show(c.text);
 
         EXPECT_EQ(form.BreakCount, c.columns) << Utf8(c.text);
-        EXPECT_EQ(form.LongestRun, c.longestRun) << Utf8(c.text);
-        EXPECT_EQ(window.width, c.columns * 292.5 + 146.25) << Utf8(c.text);
-        EXPECT_EQ(window.height, 195 * (c.longestRun + 1) + 500) << Utf8(c.text);
+        EXPECT_EQ(form.LongestRun, c.longest) << Utf8(c.text);
+    }
+}
+
+// The client area holds every cell with a quarter cell to spare on the left
+// and below, in whole pixels; the frame is what the window reports around it.
+TEST_F(LayoutTest, VariableModeFitsTheWholeTextWithinTheWorkArea) {
+    struct Case {
+        const char* name;
+        float charHeight;
+        float menuWrapWidth;
+        float availableWidth;
+        float availableHeight;
+        float width;
+        float height;
+    };
+    const Case cases[] = {
+        // 48.75 + 292.5 + 195 + 48.75 = 585 wide; 195 + 2 × 195 + 48.75 up to 645 high.
+        {"two cells", 195, 0, 15360, 11520, 705, 1485},
+        {"taller cell", 300, 0, 15360, 11520, 810, 1590},
+        {"menu wraps", 195, 800, 15360, 11520, 705, 1785},
+        {"work area", 195, 0, 600, 1400, 600, 1400},
+        {"one cell at least", 195, 0, 15, 15, 420, 1290},
+    };
+    for (const Case& c : cases) {
+        window.charHeight = c.charHeight;
+        window.menuWrapWidth = c.menuWrapWidth;
+        window.availableWidth = c.availableWidth;
+        window.availableHeight = c.availableHeight;
+
+        Show(u"ab\r\ncd");
+
+        EXPECT_EQ(window.width, c.width) << c.name;
+        EXPECT_EQ(window.height, c.height) << c.name;
+        EXPECT_EQ(SavedFile(), "\"MS Mincho\",10," + Num(c.width) + "," + Num(c.height) + ",1\r\n")
+            << c.name;
     }
 }
 
@@ -124,25 +139,6 @@ TEST_F(LayoutTest, OneCharacterGetsAnIdeographicSpace) {
 
         EXPECT_EQ(form.DispText, text + u"\u3000") << Utf8(text);
     }
-}
-
-TEST_F(LayoutTest, OneCharacterSizesAndPositions) {
-    window.charHeight = 210;
-    window.frameHeight = 300;  // a client area tall enough for both characters
-
-    Show(u"x");
-
-    EXPECT_EQ(form.BreakCount, 1);
-    EXPECT_EQ(form.LongestRun, 1);
-    EXPECT_EQ(window.width, 438.75F);  // 1.5 × CharW + 0.75 × CharW
-    EXPECT_EQ(window.height, 890);     // 2 × CharW + 500
-    ASSERT_EQ(window.outputs.size(), 2U);
-    EXPECT_EQ(window.outputs[0].text, u"x");
-    EXPECT_EQ(window.outputs[0].x, 292.5F);
-    EXPECT_EQ(window.outputs[0].y, 210);
-    EXPECT_EQ(window.outputs[1].text, u"\u3000");
-    EXPECT_EQ(window.outputs[1].x, 292.5F);
-    EXPECT_EQ(window.outputs[1].y, 420);
 }
 
 TEST_F(LayoutTest, EmptyTextKeepsTheSizeInBothModes) {
@@ -158,6 +154,8 @@ TEST_F(LayoutTest, EmptyTextKeepsTheSizeInBothModes) {
         EXPECT_TRUE(Calls("Set").empty()) << "mode " << mode;
         EXPECT_EQ(Calls("Cls"), std::vector<std::string>{"Cls()"});
         EXPECT_EQ(Calls("Print"), std::vector<std::string>{"Print()"});
+        EXPECT_EQ(window.currentX, 195);
+        EXPECT_EQ(window.currentY, 195);
         EXPECT_TRUE(window.outputs.empty());
         EXPECT_EQ(form.FrameWidth, 1500);
         EXPECT_EQ(form.FrameHeight, 9000);
@@ -186,8 +184,8 @@ TEST_F(LayoutTest, AnyNonZeroModeFitsTheText) {
 
     Show(u"ab\r\ncd");
 
-    EXPECT_EQ(window.width, 731.25F);
-    EXPECT_EQ(window.height, 1280);
+    EXPECT_EQ(window.width, 705);
+    EXPECT_EQ(window.height, 1485);
 }
 
 }  // namespace

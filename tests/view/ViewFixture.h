@@ -9,8 +9,8 @@
 
 namespace ruvo::test {
 
-// A running window: face MS Mincho at 10 points (so a column's step is one
-// CharH), variable mode, "あ" measuring 195 × 195 twips, 15 twips a pixel.
+// A running window: face MS Mincho at 10 points, variable mode, "あ"
+// measuring 195 × 195 twips, 15 twips a pixel.
 // `events` interleaves the calls on the window and on the files.
 class ViewFixture : public ::testing::Test, protected TestForm {
   protected:
@@ -18,13 +18,6 @@ class ViewFixture : public ::testing::Test, protected TestForm {
         AsLoaded(10);
         window.onCall = [this](const std::string& name) { events.push_back("window." + name); };
         files.onCall = [this](const std::string& name) { events.push_back("files." + name); };
-    }
-
-    // Fixed mode at a width of 735 twips, the width of the drawing example.
-    void UseFixedWidth735() {
-        form.FrameMode = 0.0F;
-        form.FrameWidth = 735;
-        form.FrameHeight = 8550;
     }
 
     // Draws `text` as a click that shows the clipboard does.

@@ -283,6 +283,15 @@ void Win32Window::ResizeOuter(SIZE pixels) {
                    std::max(pixels.cy, LONG{0}), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+SIZE Win32Window::RoomInWorkArea() const {
+    RECT outer{};
+    ::GetWindowRect(window_.get(), &outer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(window_.get(), MONITOR_DEFAULTTONEAREST), &monitor);
+    return SIZE{monitor.rcWork.right - outer.left, monitor.rcWork.bottom - outer.top};
+}
+
 platform::Handle Win32Window::WindowHandle() {
     return ToHandle(window_.get());
 }
@@ -321,6 +330,14 @@ float Win32Window::ScaleHeight() {
     RECT client{};
     ::GetClientRect(window_.get(), &client);
     return PixelsToTwips(client.bottom, twipsPerPixelY_);
+}
+
+float Win32Window::AvailableWidth() {
+    return PixelsToTwips(RoomInWorkArea().cx, twipsPerPixelX_);
+}
+
+float Win32Window::AvailableHeight() {
+    return PixelsToTwips(RoomInWorkArea().cy, twipsPerPixelY_);
 }
 
 float Win32Window::CurrentX() {

@@ -49,6 +49,8 @@ class Win32Window final : public platform::Window {
     void SetHeight(float twips) override;
     float ScaleWidth() override;
     float ScaleHeight() override;
+    float AvailableWidth() override;
+    float AvailableHeight() override;
     float CurrentX() override;
     void SetCurrentX(float twips) override;
     float CurrentY() override;
@@ -79,6 +81,8 @@ class Win32Window final : public platform::Window {
     // Outer size in pixels; the restored size while minimised.
     SIZE OuterPixels() const;
     void ResizeOuter(SIZE pixels);
+    // Pixels from the window's top-left corner to its work area's far edges.
+    SIZE RoomInWorkArea() const;
     void GrowBuffer(LONG width, LONG height) noexcept;
     SIZE Extent(std::u16string_view text);
 
