@@ -39,6 +39,10 @@ class frmMain {
     double BreakCount = 0;                // columns; 0 for the empty text
     double LongestRun = 0;                // characters of the longest line
     std::vector<std::size_t> LineStarts;  // where each column begins in DispText
+    std::u16string ShownFontName;         // the font it is drawn in
+    std::int32_t ShownFontSize = 0;
+    std::int32_t FirstColumn = 0;  // scroll position: the column at the right edge
+    std::int32_t FirstCell = 0;    // and the cell at the top of every column
 
     // --- platform services ---
     platform::Window& window;
@@ -69,6 +73,13 @@ class frmMain {
     // --- view ---
     void Form_Click();
     void ShowVertical();
+    // Moving through the text on display; they never write the settings.
+    void Form_KeyDown(platform::Key key);
+    // Notches turned away from the user or tilted to the right are positive.
+    void Form_MouseWheel(platform::Wheel wheel, std::int32_t notches);
+    void Form_Scroll(platform::ScrollBar bar, platform::ScrollRequest request,
+                     std::int32_t position);
+    void Form_Resize();
 
     // --- dialogs ---
     void Hfont_Click();

@@ -38,6 +38,38 @@ struct FontRequest {
     bool operator==(const FontRequest&) const = default;
 };
 
+enum class ScrollBar { Horizontal, Vertical };
+
+// One of the window's scroll bars: positions 0..maximum, `page` of which
+// show at once. A hidden bar takes no room from the client area.
+struct ScrollBarState {
+    bool visible = false;
+    std::int32_t maximum = 0;
+    std::int32_t page = 0;
+    std::int32_t position = 0;
+
+    bool operator==(const ScrollBarState&) const = default;
+};
+
+// What the user asks of a scroll bar, in the bar's own terms: "Less" is
+// towards position 0, the left or the top.
+enum class ScrollRequest {
+    LineLess,
+    LineMore,
+    PageLess,
+    PageMore,
+    ToMinimum,
+    ToMaximum,
+    ToPosition
+};
+
+// The keys that move through the text.
+enum class Key { Left, Right, Up, Down, PageUp, PageDown, Home, End };
+
+// A plain wheel, one turned with Shift held, and a tilt wheel or a
+// touchpad's sideways scrolling.
+enum class Wheel { Vertical, VerticalWithShift, Horizontal };
+
 // The main window and its drawing surface. Sizes and positions are twips;
 // width and height are the outer size, frame, caption and menu bar included;
 // drawing positions count from the client area's top-left corner.
@@ -77,6 +109,8 @@ class Window {
 
     // Horizontal twips per screen pixel, positive (15 at 96 dpi).
     virtual float TwipsPerPixelX() = 0;
+
+    virtual void SetScrollBar(ScrollBar bar, const ScrollBarState& state) = 0;
 
     virtual void SetMenuChecked(MenuItem item, bool checked) = 0;
 

@@ -8,6 +8,14 @@
 
 namespace ruvo {
 
+namespace {
+
+bool EndsLine(std::u16string_view text, std::size_t at) {
+    return at >= text.size() || IsLineBreak(text[at]);
+}
+
+}  // namespace
+
 void DrawVertical(frmMain& form, const Cell& cell) {
     platform::Window& window = form.window;
     window.Cls();
@@ -22,20 +30,19 @@ void DrawVertical(frmMain& form, const Cell& cell) {
     const float width = window.ScaleWidth();
     const float height = window.ScaleHeight();
     std::u16string scratch;
-    for (std::size_t column = 0; column < form.LineStarts.size(); ++column) {
+    for (std::size_t column = 0; column + form.FirstColumn < form.LineStarts.size(); ++column) {
         const double X = ColumnX(width, cell, column);
         if (X <= 0) {
             break;  // this column and all after it lie beyond the left edge
         }
-        std::size_t at = form.LineStarts[column];
-        for (std::size_t row = 0; at < text.size() && !IsLineBreak(text[at]); ++row) {
-            const double Y = CellY(cell, row);
-            if (Y >= height) {
-                break;
-            }
+        std::size_t at = form.LineStarts[column + form.FirstColumn];
+        for (std::int32_t skipped = 0; skipped < form.FirstCell && !EndsLine(text, at); ++skipped) {
+            at += CharacterLength(text, at);
+        }
+        for (std::size_t row = 0; !EndsLine(text, at) && CellY(cell, row) < height; ++row) {
             const std::size_t length = CharacterLength(text, at);
             window.SetCurrentX(ToSingle(X));
-            window.SetCurrentY(ToSingle(Y));
+            window.SetCurrentY(ToSingle(CellY(cell, row)));
             window.Print(Drawable(text.substr(at, length), scratch));
             at += length;
         }

@@ -95,6 +95,14 @@ double CellY(const Cell& cell, std::size_t row) {
     return cell.CharH + static_cast<double>(row) * cell.CharW;
 }
 
+double ColumnsThatFit(float clientWidth, const Cell& cell) {
+    return std::floor((clientWidth - FittedClientWidth(1, cell)) / (kColumnPitch * cell.CharW)) + 1;
+}
+
+double CellsThatFit(float clientHeight, const Cell& cell) {
+    return std::floor((clientHeight - FittedClientHeight(0, cell)) / cell.CharW);
+}
+
 void FitFrame(frmMain& form, const Cell& cell) {
     platform::Window& window = form.window;
     if (form.FrameMode == 0.0F) {

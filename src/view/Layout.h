@@ -33,6 +33,12 @@ double ColumnX(float clientWidth, const Cell& cell, std::size_t column);
 // Top of a cell of a column: the columns start one CharH down.
 double CellY(const Cell& cell, std::size_t row);
 
+// Whole columns that a client area of this width shows, and whole cells
+// of a column that one of this height shows, margins kept: a window fitted
+// to a text shows all of it.
+double ColumnsThatFit(float clientWidth, const Cell& cell);
+double CellsThatFit(float clientHeight, const Cell& cell);
+
 // Sizes the window: fitted to the text within the screen's work area in
 // the variable mode, the saved size in the fixed mode.
 void FitFrame(frmMain& form, const Cell& cell);

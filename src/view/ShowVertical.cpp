@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 #include "view/Drawing.h"
 #include "view/Layout.h"
+#include "view/Scrolling.h"
 #include "view/VerticalFont.h"
 
 namespace ruvo {
@@ -11,8 +12,12 @@ void frmMain::ShowVertical() {
     verticalFont.Select(VerticalFontRequest(CurFontName, CurFontSize, window.TwipsPerPixelX()));
     const Cell cell = MeasureCell(window);
     CountLines(*this);
+    ShownFontName = CurFontName;
+    ShownFontSize = CurFontSize;
+    ScrollToStart(*this);
     if (BreakCount != 0) {
         FitFrame(*this, cell);
+        ShowScrollBars(*this, cell);
     }
     DrawVertical(*this, cell);
     verticalFont.Release();

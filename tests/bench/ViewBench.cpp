@@ -48,6 +48,25 @@ void ShowingClick(benchmark::State& state) {
 
 BENCHMARK(ShowingClick)->Arg(1 << 10)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 
+// One column forward from the middle of the text on display.
+void ScrollStep(benchmark::State& state) {
+    TestForm doubles;
+    doubles.AsLoaded(10);
+    doubles.form.FrameMode = 0.0F;
+    frmMain& form = doubles.form;
+    doubles.clipboard.text = JapaneseLines(static_cast<std::size_t>(state.range(0)));
+    form.Form_Click();
+    const std::int32_t middle = static_cast<std::int32_t>(form.BreakCount / 2);
+
+    for (auto _ : state) {
+        form.FirstColumn = middle;
+        form.Form_KeyDown(platform::Key::Left);
+    }
+    state.counters["prints"] = static_cast<double>(doubles.window.outputs.size());
+}
+
+BENCHMARK(ScrollStep)->Arg(1 << 10)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace ruvo::test
 

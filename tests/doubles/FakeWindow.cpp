@@ -59,10 +59,12 @@ void FakeWindow::SetHeight(float twips) {
     height = twips;
 }
 float FakeWindow::ScaleWidth() {
-    return width - frameWidth;
+    return width - frameWidth -
+           (scrollBars[platform::ScrollBar::Vertical].visible ? kScrollBar : 0);
 }
 float FakeWindow::ScaleHeight() {
-    return height - frameHeight - (width < menuWrapWidth ? kMenuRow : 0);
+    return height - frameHeight - (width < menuWrapWidth ? kMenuRow : 0) -
+           (scrollBars[platform::ScrollBar::Horizontal].visible ? kScrollBar : 0);
 }
 
 float FakeWindow::AvailableWidth() {
@@ -105,6 +107,10 @@ float FakeWindow::TextHeight(std::u16string_view) {
 }
 float FakeWindow::TwipsPerPixelX() {
     return twipsPerPixel;
+}
+
+void FakeWindow::SetScrollBar(platform::ScrollBar bar, const platform::ScrollBarState& state) {
+    scrollBars[bar] = state;
 }
 
 void FakeWindow::SetMenuChecked(platform::MenuItem item, bool on) {

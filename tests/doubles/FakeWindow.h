@@ -19,6 +19,7 @@ class FakeWindow : public platform::Window {
     static constexpr platform::Handle kDeviceContext = 0x5678;
     static constexpr platform::Handle kDefaultFont = 0x100;
     static constexpr float kMenuRow = 300;
+    static constexpr float kScrollBar = 255;  // a shown bar's breadth
 
     struct Output {
         float x;
@@ -41,6 +42,7 @@ class FakeWindow : public platform::Window {
     // charWidth per UTF-16 unit and charHeight high.
     float charWidth = 195;
     float charHeight = 195;
+    std::map<platform::ScrollBar, platform::ScrollBarState> scrollBars;
     platform::Handle selectedFont = kDefaultFont;
     std::map<platform::MenuItem, bool> checked;
     bool ended = false;
@@ -73,6 +75,7 @@ class FakeWindow : public platform::Window {
     float TextWidth(std::u16string_view text) override;
     float TextHeight(std::u16string_view text) override;
     float TwipsPerPixelX() override;
+    void SetScrollBar(platform::ScrollBar bar, const platform::ScrollBarState& state) override;
     void SetMenuChecked(platform::MenuItem item, bool on) override;
     void End() override;
     void ReportError(const RuntimeError& error) override;

@@ -3,7 +3,8 @@
 //                        (X's clipboard would turn every LF into CR LF)
 //   e2e_tool client DESKTOP   prints the client area of Ruvo, running in
 //                        Wine's desktop of that name, on the screen in pixels
-//                        as "left top right bottom"
+//                        as "left top right bottom", then 1 or 0 for a
+//                        horizontal and a vertical scroll bar
 #include <windows.h>
 
 #include <cstdio>
@@ -45,7 +46,9 @@ int PrintClientArea(const char* desktop) {
         return 1;
     }
     ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    std::printf("%ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
+    const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
+    std::printf("%ld %ld %ld %ld %d %d\n", client.left, client.top, client.right, client.bottom,
+                (style & WS_HSCROLL) != 0, (style & WS_VSCROLL) != 0);
     return 0;
 }
 

@@ -160,6 +160,10 @@ class Ruvo:
 
     def client(self):
         """(left, top, right, bottom) of the client area on the screen."""
+        return self.client_and_bars()[:4]
+
+    def client_and_bars(self):
+        """client() and whether the horizontal and the vertical scroll bar show."""
         return tuple(int(v) for v in self.run_tool("client", DESKTOP).split())
 
     def program_windows(self):

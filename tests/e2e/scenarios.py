@@ -111,6 +111,27 @@ def fixed_mode_keeps_size(exe, tool, shots):
         check(len(columns(run.client_ink("fixed"))) == 2, "the text is not in two columns")
 
 
+def scrolling_moves_through_columns(exe, tool, shots):
+    with Ruvo(exe, tool, shots, "scrolling", FIXED) as run:
+        run.start()
+        # 200 lines of 1 to 7 characters, the last one of 12.
+        run.show("\r\n".join(["田" * (1 + i % 7) for i in range(199)] + ["田" * 12]))
+        saved = run.settings()
+        check(run.client_and_bars()[4:] == (1, 0), "not just the horizontal bar shows")
+        first = run.client_ink("first")
+        run.keys("End")
+        last = run.client_ink("end")
+        check(last != first, "End did not scroll")
+        check(len(runs({y for _, y in columns(last)[-1]})) == 12,
+              "after End the leftmost column is not the last line")
+        run.keys("Home", "Next", "Prior")
+        check(run.client_ink("page-down-up") == first, "Page Down, Page Up is not the first screen")
+        run.xdotool("click", "5")
+        settle()
+        check(run.client_ink("wheel") != first, "the wheel did not scroll")
+        check(run.settings() == saved, "scrolling wrote the settings")
+
+
 def open_frame_size_submenu(run):
     # Alt+O opens the drop-down at フォント; Down moves to フレームサイズ and
     # Right opens its submenu. (The shared access key S would do under Windows,
@@ -201,6 +222,7 @@ SCENARIOS = {f.__name__: f for f in (
     fitted_window_shows_every_character,
     long_text_stays_on_screen,
     fixed_mode_keeps_size,
+    scrolling_moves_through_columns,
     variable_then_exit_keeps_mode,
     variable_then_close_stores_mode,
     missing_settings_reports_error,

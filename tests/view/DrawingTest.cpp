@@ -86,8 +86,9 @@ char16_t CellCharacter(std::size_t line, std::size_t row) {
     return static_cast<char16_t>(0x4E00 + (line * 31 + row) % 2000);
 }
 
-// Only cells that reach into the client area (1230 × 7710) are drawn, each
-// where it belongs; the rest is cut at the left and bottom edges.
+// Only cells that reach into the client area are drawn, each where it
+// belongs; the rest is cut at the left and bottom edges. With both scroll
+// bars shown the client area is 975 × 7455.
 TEST_F(DrawingTest, LongTextDrawsExactlyTheCellsInTheClientArea) {
     constexpr std::size_t kLines = 3000;
     std::u16string text;
@@ -102,17 +103,17 @@ TEST_F(DrawingTest, LongTextDrawsExactlyTheCellsInTheClientArea) {
     Show(text);
 
     for (const FakeWindow::Output& output : window.outputs) {
-        const double line = (1181.25 - output.x) / 292.5;
+        const double line = (926.25 - output.x) / 292.5;
         const double row = output.y / 195 - 1;
         ASSERT_EQ(line, static_cast<double>(static_cast<std::size_t>(line))) << output.x;
         ASSERT_EQ(row, static_cast<double>(static_cast<std::size_t>(row))) << output.y;
         EXPECT_EQ(output.text, std::u16string(1, CellCharacter(static_cast<std::size_t>(line),
                                                                static_cast<std::size_t>(row))));
     }
-    // Columns 0..4 (x down to 11.25), rows 0..38 (y up to 7605).
+    // Columns 0..3 (x down to 48.75), rows 0..37 (y up to 7410).
     std::size_t expected = 0;
-    for (std::size_t line = 0; line <= 4; ++line) {
-        expected += std::min<std::size_t>(line % 3 == 0 ? 400 : line % 7, 39);
+    for (std::size_t line = 0; line <= 3; ++line) {
+        expected += std::min<std::size_t>(line % 3 == 0 ? 400 : line % 7, 38);
     }
     EXPECT_EQ(window.outputs.size(), expected);
 }

@@ -153,12 +153,34 @@ class SessionEvents final : public WindowEvents {
         ::PostMessageW(window_, WM_LBUTTONDOWN, MK_LBUTTON, inside);
         ::PostMessageW(window_, WM_LBUTTONUP, 0, outside);  // released off the client area
         ::PostMessageW(window_, WM_COMMAND, static_cast<WPARAM>(MenuItem::Hend), 0);
+        ::PostMessageW(window_, WM_KEYDOWN, VK_NEXT, 0);
+        ::PostMessageW(window_, WM_KEYDOWN, VK_F1, 0);  // moves nothing
+        ::PostMessageW(window_, WM_MOUSEWHEEL,
+                       MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-2 * WHEEL_DELTA)), inside);
+        // Half notches add up to one.
+        ::PostMessageW(window_, WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), inside);
+        ::PostMessageW(window_, WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), inside);
+        ::PostMessageW(window_, WM_HSCROLL, SB_LINELEFT, 0);
+        ::PostMessageW(window_, WM_VSCROLL, SB_ENDSCROLL, 0);  // moves nothing
         ::PostMessageW(window_, WM_CLOSE, 0, 0);
     }
     void Click() noexcept override { log.push_back("Click"); }
     void Command(MenuItem item) noexcept override {
         log.push_back("Command " + std::to_string(static_cast<int>(item)));
     }
+    void KeyDown(platform::Key key) noexcept override {
+        log.push_back("Key " + std::to_string(static_cast<int>(key)));
+    }
+    void MouseWheel(platform::Wheel wheel, std::int32_t notches) noexcept override {
+        log.push_back("Wheel " + std::to_string(static_cast<int>(wheel)) + " " +
+                      std::to_string(notches));
+    }
+    void Scroll(platform::ScrollBar bar, platform::ScrollRequest request,
+                std::int32_t) noexcept override {
+        log.push_back("Scroll " + std::to_string(static_cast<int>(bar)) + " " +
+                      std::to_string(static_cast<int>(request)));
+    }
+    void Resize() noexcept override {}
     void Unload() noexcept override {
         log.push_back("Unload");
         windowAliveAtUnload = ::IsWindow(window_) != FALSE;
@@ -176,7 +198,8 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     SessionEvents events(hwnd);
     EXPECT_EQ(window_.Run(events), 0);
     EXPECT_EQ(events.log,
-              (std::vector<std::string>{"Load", "Click", "Command 5", "Command 9", "Unload"}));
+              (std::vector<std::string>{"Load", "Click", "Command 5", "Command 9", "Key 5",
+                                        "Wheel 1 -2", "Wheel 2 1", "Scroll 0 0", "Unload"}));
     EXPECT_TRUE(events.windowAliveAtUnload);
     EXPECT_FALSE(::IsWindow(hwnd));
 }

@@ -22,6 +22,19 @@ class FormEvents final : public ruvo::win32::WindowEvents {
     void Command(ruvo::platform::MenuItem item) noexcept override {
         form_.Dispatch([this, item] { form_.Menu_Click(item); });
     }
+    void KeyDown(ruvo::platform::Key key) noexcept override {
+        form_.Dispatch([this, key] { form_.Form_KeyDown(key); });
+    }
+    void MouseWheel(ruvo::platform::Wheel wheel, std::int32_t notches) noexcept override {
+        form_.Dispatch([this, wheel, notches] { form_.Form_MouseWheel(wheel, notches); });
+    }
+    void Scroll(ruvo::platform::ScrollBar bar, ruvo::platform::ScrollRequest request,
+                std::int32_t position) noexcept override {
+        form_.Dispatch([&] { form_.Form_Scroll(bar, request, position); });
+    }
+    void Resize() noexcept override {
+        form_.Dispatch([this] { form_.Form_Resize(); });
+    }
     void Unload() noexcept override {
         form_.Dispatch([this] { form_.Form_Unload(); });
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "platform/win32/Resource.h"
 #include "platform/win32/Twips.h"
@@ -50,6 +51,55 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.lpfnWndProc = procedure;
     if (!::RegisterClassExW(&windowClass)) {
         throw RuntimeError(ErrorNumber::Unexpected, u"RegisterClassExW");
+    }
+}
+
+int BarOf(platform::ScrollBar bar) {
+    return bar == platform::ScrollBar::Horizontal ? SB_HORZ : SB_VERT;
+}
+
+std::optional<platform::Key> KeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_LEFT:
+            return platform::Key::Left;
+        case VK_RIGHT:
+            return platform::Key::Right;
+        case VK_UP:
+            return platform::Key::Up;
+        case VK_DOWN:
+            return platform::Key::Down;
+        case VK_PRIOR:
+            return platform::Key::PageUp;
+        case VK_NEXT:
+            return platform::Key::PageDown;
+        case VK_HOME:
+            return platform::Key::Home;
+        case VK_END:
+            return platform::Key::End;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<platform::ScrollRequest> RequestOf(WORD code) {
+    switch (code) {
+        case SB_LINEUP:
+            return platform::ScrollRequest::LineLess;
+        case SB_LINEDOWN:
+            return platform::ScrollRequest::LineMore;
+        case SB_PAGEUP:
+            return platform::ScrollRequest::PageLess;
+        case SB_PAGEDOWN:
+            return platform::ScrollRequest::PageMore;
+        case SB_TOP:
+            return platform::ScrollRequest::ToMinimum;
+        case SB_BOTTOM:
+            return platform::ScrollRequest::ToMaximum;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            return platform::ScrollRequest::ToPosition;
+        default:
+            return std::nullopt;  // SB_ENDSCROLL
     }
 }
 
@@ -193,6 +243,22 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             }
             return 0;
         }
+        case WM_KEYDOWN:
+            if (const std::optional<platform::Key> key = KeyOf(wParam)) {
+                Raise([this, key] { events_->KeyDown(*key); });
+                return 0;
+            }
+            break;
+        case WM_MOUSEWHEEL:
+        case WM_MOUSEHWHEEL:
+            Wheel(message == WM_MOUSEHWHEEL, wParam);
+            return 0;
+        case WM_HSCROLL:
+            Scroll(platform::ScrollBar::Horizontal, LOWORD(wParam));
+            return 0;
+        case WM_VSCROLL:
+            Scroll(platform::ScrollBar::Vertical, LOWORD(wParam));
+            return 0;
         case WM_CAPTURECHANGED:
             clickArmed_ = false;
             return 0;
@@ -225,6 +291,9 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED) {
                 GrowBuffer(LOWORD(lParam), HIWORD(lParam));
+                // The program's own resizing happens inside a handler and is
+                // dropped here; this is the user's.
+                Raise([this] { events_->Resize(); });
             }
             return 0;
         case WM_ERASEBKGND:
@@ -240,6 +309,39 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             break;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32Window::Wheel(bool tilt, WPARAM wParam) noexcept {
+    // Fine-grained wheels and touchpads send parts of a notch: they add up.
+    int& pending = tilt ? tiltPending_ : wheelPending_;
+    pending += GET_WHEEL_DELTA_WPARAM(wParam);
+    const int notches = pending / WHEEL_DELTA;
+    pending -= notches * WHEEL_DELTA;
+    // A setting of 0 lines or characters a notch turns wheel scrolling off.
+    UINT setting = 1;
+    ::SystemParametersInfoW(tilt ? SPI_GETWHEELSCROLLCHARS : SPI_GETWHEELSCROLLLINES, 0, &setting,
+                            0);
+    if (notches == 0 || setting == 0) {
+        return;
+    }
+    const bool shift = (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0;
+    const platform::Wheel wheel = tilt    ? platform::Wheel::Horizontal
+                                  : shift ? platform::Wheel::VerticalWithShift
+                                          : platform::Wheel::Vertical;
+    Raise([this, wheel, notches] { events_->MouseWheel(wheel, notches); });
+}
+
+void Win32Window::Scroll(platform::ScrollBar bar, WORD code) noexcept {
+    const std::optional<platform::ScrollRequest> request = RequestOf(code);
+    if (!request) {
+        return;
+    }
+    // The 32-bit position of a dragged thumb, not the message's 16 bits.
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    ::GetScrollInfo(window_.get(), BarOf(bar), &info);
+    Raise([this, bar, request, &info] { events_->Scroll(bar, *request, info.nTrackPos); });
 }
 
 void Win32Window::GrowBuffer(LONG width, LONG height) noexcept {
@@ -396,6 +498,19 @@ float Win32Window::TextHeight(std::u16string_view text) {
 
 float Win32Window::TwipsPerPixelX() {
     return twipsPerPixelX_;
+}
+
+void Win32Window::SetScrollBar(platform::ScrollBar bar, const platform::ScrollBarState& state) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (state.visible) {
+        info.nMax = state.maximum;
+        info.nPage = static_cast<UINT>(state.page);
+        info.nPos = state.position;
+    }
+    ::SetScrollInfo(window_.get(), BarOf(bar), &info, TRUE);
+    ::ShowScrollBar(window_.get(), BarOf(bar), state.visible ? TRUE : FALSE);
 }
 
 void Win32Window::SetMenuChecked(platform::MenuItem item, bool checked) {

@@ -19,6 +19,11 @@ class WindowEvents {
     virtual void Load() noexcept = 0;
     virtual void Click() noexcept = 0;
     virtual void Command(platform::MenuItem item) noexcept = 0;
+    virtual void KeyDown(platform::Key key) noexcept = 0;
+    virtual void MouseWheel(platform::Wheel wheel, std::int32_t notches) noexcept = 0;
+    virtual void Scroll(platform::ScrollBar bar, platform::ScrollRequest request,
+                        std::int32_t position) noexcept = 0;
+    virtual void Resize() noexcept = 0;
     virtual void Unload() noexcept = 0;
 };
 
@@ -60,6 +65,7 @@ class Win32Window final : public platform::Window {
     float TextWidth(std::u16string_view text) override;
     float TextHeight(std::u16string_view text) override;
     float TwipsPerPixelX() override;
+    void SetScrollBar(platform::ScrollBar bar, const platform::ScrollBarState& state) override;
     void SetMenuChecked(platform::MenuItem item, bool checked) override;
     void End() override;
     void ReportError(const RuntimeError& error) override;
@@ -78,6 +84,8 @@ class Win32Window final : public platform::Window {
 
     void BuildMenu(HMENU menu, platform::MenuItem parent);
     bool IsCommand(WORD id) const noexcept;
+    void Wheel(bool tilt, WPARAM wParam) noexcept;
+    void Scroll(platform::ScrollBar bar, WORD request) noexcept;
     // Outer size in pixels; the restored size while minimised.
     SIZE OuterPixels() const;
     void ResizeOuter(SIZE pixels);
@@ -90,6 +98,8 @@ class Win32Window final : public platform::Window {
     WindowEvents* events_ = nullptr;
     bool inHandler_ = false;
     bool clickArmed_ = false;
+    int wheelPending_ = 0;  // parts of a notch from fine-grained wheels
+    int tiltPending_ = 0;
     UINT exitCode_ = 0;
     float twipsPerPixelX_;
     float twipsPerPixelY_;

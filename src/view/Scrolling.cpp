@@ -1,0 +1,131 @@
+#include "view/Scrolling.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "view/Drawing.h"
+#include "view/VerticalFont.h"
+
+namespace ruvo {
+
+namespace {
+
+using platform::ScrollBar;
+using Axis = ScrollMove::Axis;
+using Kind = ScrollMove::Kind;
+
+// Whole columns and cells that the client area shows, at least one each.
+struct Pages {
+    std::int32_t columns = 1;
+    std::int32_t cells = 1;
+
+    bool operator==(const Pages&) const = default;
+};
+
+std::int32_t AtLeastOne(double count) {
+    return count >= 1 ? static_cast<std::int32_t>(
+                            std::min<double>(count, std::numeric_limits<std::int32_t>::max()))
+                      : 1;
+}
+
+Pages PagesOf(platform::Window& window, const Cell& cell) {
+    return {AtLeastOne(ColumnsThatFit(window.ScaleWidth(), cell)),
+            AtLeastOne(CellsThatFit(window.ScaleHeight(), cell))};
+}
+
+std::int32_t Count(double value) {
+    return static_cast<std::int32_t>(
+        std::min<double>(value, std::numeric_limits<std::int32_t>::max()));
+}
+
+// The last first column or cell that still fills a page.
+std::int32_t LastFirst(double count, std::int32_t page) {
+    return std::max(Count(count) - page, 0);
+}
+
+void Clamp(frmMain& form, const Pages& pages) {
+    form.FirstColumn = std::clamp(form.FirstColumn, 0, LastFirst(form.BreakCount, pages.columns));
+    form.FirstCell = std::clamp(form.FirstCell, 0, LastFirst(form.LongestRun, pages.cells));
+}
+
+platform::ScrollBarState BarState(double count, std::int32_t page, std::int32_t position) {
+    if (Count(count) <= page) {
+        return {};
+    }
+    return {true, Count(count) - 1, page, position};
+}
+
+std::int32_t Moved(std::int32_t first, const ScrollMove& move, std::int32_t page,
+                   std::int32_t last) {
+    const auto by = [first](std::int64_t distance) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+            first + distance, 0, std::numeric_limits<std::int32_t>::max()));
+    };
+    switch (move.kind) {
+        case Kind::Steps:
+            return by(move.count);
+        case Kind::Pages:
+            return by(std::int64_t{move.count} * page);
+        case Kind::Start:
+            return 0;
+        case Kind::End:
+            return last;
+        case Kind::Thumb:
+            // The column bar runs from the right, where the text begins.
+            return move.axis == Axis::Columns ? last - move.count : move.count;
+    }
+    return first;
+}
+
+}  // namespace
+
+void ScrollToStart(frmMain& form) {
+    form.FirstColumn = 0;
+    form.FirstCell = 0;
+    form.window.SetScrollBar(ScrollBar::Horizontal, {});
+    form.window.SetScrollBar(ScrollBar::Vertical, {});
+}
+
+void ShowScrollBars(frmMain& form, const Cell& cell) {
+    platform::Window& window = form.window;
+    Pages pages = PagesOf(window, cell);
+    // A bar that comes or goes changes the room for the text, which can
+    // call for the other bar; two rounds settle it, a third confirms.
+    for (int round = 0; round < 3; ++round) {
+        Clamp(form, pages);
+        window.SetScrollBar(ScrollBar::Horizontal,
+                            BarState(form.BreakCount, pages.columns,
+                                     LastFirst(form.BreakCount, pages.columns) - form.FirstColumn));
+        window.SetScrollBar(ScrollBar::Vertical,
+                            BarState(form.LongestRun, pages.cells, form.FirstCell));
+        const Pages now = PagesOf(window, cell);
+        if (now == pages) {
+            break;
+        }
+        pages = now;
+    }
+}
+
+void ScrollView(frmMain& form, const ScrollMove& move) {
+    if (form.BreakCount == 0) {
+        return;  // nothing on display
+    }
+    platform::Window& window = form.window;
+    VerticalFontSelection verticalFont(window, window.DeviceContext());
+    verticalFont.Select(
+        VerticalFontRequest(form.ShownFontName, form.ShownFontSize, window.TwipsPerPixelX()));
+    const Cell cell = MeasureCell(window);
+    const Pages pages = PagesOf(window, cell);
+    if (move.axis == Axis::Columns) {
+        form.FirstColumn =
+            Moved(form.FirstColumn, move, pages.columns, LastFirst(form.BreakCount, pages.columns));
+    } else {
+        form.FirstCell =
+            Moved(form.FirstCell, move, pages.cells, LastFirst(form.LongestRun, pages.cells));
+    }
+    ShowScrollBars(form, cell);
+    DrawVertical(form, cell);
+    verticalFont.Release();
+}
+
+}  // namespace ruvo
