@@ -16,26 +16,21 @@ using Kind = ScrollMove::Kind;
 
 // Whole columns and cells that the client area shows, at least one each.
 struct Pages {
-    std::int32_t columns = 1;
-    std::int32_t cells = 1;
+    std::int32_t columns = 0;
+    std::int32_t cells = 0;
 
     bool operator==(const Pages&) const = default;
 };
 
-std::int32_t AtLeastOne(double count) {
-    return count >= 1 ? static_cast<std::int32_t>(
-                            std::min<double>(count, std::numeric_limits<std::int32_t>::max()))
-                      : 1;
+// A count as a scroll bar holds it.
+std::int32_t Count(double value) {
+    return static_cast<std::int32_t>(
+        std::clamp<double>(value, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
 Pages PagesOf(platform::Window& window, const Cell& cell) {
-    return {AtLeastOne(ColumnsThatFit(window.ScaleWidth(), cell)),
-            AtLeastOne(CellsThatFit(window.ScaleHeight(), cell))};
-}
-
-std::int32_t Count(double value) {
-    return static_cast<std::int32_t>(
-        std::min<double>(value, std::numeric_limits<std::int32_t>::max()));
+    return {std::max(Count(ColumnsThatFit(window.ScaleWidth(), cell)), 1),
+            std::max(Count(CellsThatFit(window.ScaleHeight(), cell)), 1)};
 }
 
 // The last first column or cell that still fills a page.
