@@ -1,7 +1,5 @@
 #include "platform/Error.h"
 
-#include "platform/Utf8.h"
-
 namespace ruvo {
 
 std::u16string ErrorText(ErrorNumber number) {
@@ -42,7 +40,8 @@ RuntimeError::RuntimeError(ErrorNumber number, std::u16string_view detail)
         text_ += u"\n";
         text_ += detail;
     }
-    what_ = ToUtf8(text_);
+    // The report shows Text(); this is for a developer's debugger.
+    what_ = "run-time error " + std::to_string(static_cast<std::int32_t>(number));
 }
 
 const char* RuntimeError::what() const noexcept {

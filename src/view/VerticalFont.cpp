@@ -49,9 +49,7 @@ void VerticalFontSelection::Select(const platform::FontRequest& request) {
 }
 
 void VerticalFontSelection::Release() {
-    const platform::Handle displaced = *displaced_;
-    displaced_.reset();
-    const platform::Handle vertical = window_.SelectObject(deviceContext_, displaced);
+    const platform::Handle vertical = window_.SelectObject(deviceContext_, *displaced_);
     font_.reset();
     window_.DeleteObject(vertical);
 }

@@ -34,7 +34,7 @@ class VerticalFontSelection {
     platform::Window& window_;
     platform::Handle deviceContext_;
     std::optional<platform::Handle> font_;       // created and not yet deleted
-    std::optional<platform::Handle> displaced_;  // known while the font is selected
+    std::optional<platform::Handle> displaced_;  // known once the font is selected
 };
 
 }  // namespace ruvo

@@ -1,37 +1,9 @@
 #include "doubles/FakeFiles.h"
 
-#include <iconv.h>
-
-#include <stdexcept>
-
 #include "doubles/Text.h"
 #include "platform/Error.h"
 
 namespace ruvo::test {
-
-namespace {
-
-// glibc's iconv knows CP932, the ANSI code page of Japanese Windows.
-std::string Convert(const char* to, const char* from, std::string_view in) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("iconv cannot convert between these code pages");
-    }
-    std::string out(in.size() * 4 + 4, '\0');
-    char* inPtr = const_cast<char*>(in.data());
-    std::size_t inLeft = in.size();
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (result == static_cast<std::size_t>(-1)) {
-        throw std::runtime_error("text not representable in the target code page");
-    }
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-}  // namespace
 
 void FakeFiles::Record(const std::string& name, const std::u16string& argument) {
     if (onCall) {

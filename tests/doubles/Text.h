@@ -5,6 +5,9 @@
 
 namespace ruvo::test {
 
+// Text from one encoding to another with glibc's iconv, which knows CP932,
+// the ANSI code page of Japanese Windows.
+std::string Convert(const char* to, const char* from, std::string_view in);
 // UTF-8 for call logs and failure messages.
 std::string Utf8(std::u16string_view text);
 // A float as the logs print it: shortest form that reads back exactly.
