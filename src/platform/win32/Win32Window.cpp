@@ -412,6 +412,10 @@ void Win32Window::ReportError(const RuntimeError& error) {
     ::MessageBoxW(window_.get(), ErrorReportText(error).c_str(), kCaption, MB_OK | MB_ICONERROR);
 }
 
+void Win32Window::ShowMessage(std::u16string_view text) {
+    ::MessageBoxW(window_.get(), ToWide(text).c_str(), kCaption, MB_OK | MB_ICONWARNING);
+}
+
 void Win32Window::SetWindowPos(platform::Handle window, platform::Handle insertAfter,
                                std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,
                                std::uint32_t flags) {

@@ -63,6 +63,7 @@ class Win32Window final : public platform::Window {
     void SetMenuChecked(platform::MenuItem item, bool checked) override;
     void End() override;
     void ReportError(const RuntimeError& error) override;
+    void ShowMessage(std::u16string_view text) override;
     void SetWindowPos(platform::Handle window, platform::Handle insertAfter, std::int32_t x,
                       std::int32_t y, std::int32_t cx, std::int32_t cy,
                       std::uint32_t flags) override;
