@@ -33,6 +33,17 @@ int Length(std::size_t size) {
     return static_cast<int>(size);
 }
 
+// The window's own resolution in dots per inch; 0 where the system keeps one
+// for the whole screen. GetDpiForWindow is looked up at run time, so that the
+// program still starts on systems that lack it.
+UINT WindowDpi(HWND window) {
+    using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void (*)()>(
+            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    return getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+}
+
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     if (::GetClassInfoExW(instance, kClassName, &windowClass)) {
@@ -90,6 +101,9 @@ Win32Window::Win32Window(HINSTANCE instance, std::span<const platform::MenuEntry
     }
     menuBar.release();  // the window destroys its menu
     window_.reset(window);
+    if (const UINT dpi = WindowDpi(window); dpi != 0) {
+        SetDpi(dpi, dpi);
+    }
 }
 
 Win32Window::~Win32Window() {
@@ -227,6 +241,16 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 GrowBuffer(LOWORD(lParam), HIWORD(lParam));
             }
             return 0;
+        case WM_DPICHANGED: {
+            // On a monitor with another scale twips keep their length and
+            // pixels change; the system suggests the rectangle at the new scale.
+            SetDpi(LOWORD(wParam), HIWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            ::SetWindowPos(window, nullptr, suggested.left, suggested.top,
+                           suggested.right - suggested.left, suggested.bottom - suggested.top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers the whole area from the buffer
         case WM_PAINT: {
@@ -240,6 +264,11 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             break;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32Window::SetDpi(UINT x, UINT y) noexcept {
+    twipsPerPixelX_ = TwipsPerPixel(static_cast<int>(x));
+    twipsPerPixelY_ = TwipsPerPixel(static_cast<int>(y));
 }
 
 void Win32Window::GrowBuffer(LONG width, LONG height) noexcept {

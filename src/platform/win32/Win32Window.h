@@ -85,6 +85,8 @@ class Win32Window final : public platform::Window {
     // Pixels from the window's top-left corner to its work area's far edges.
     SIZE RoomInWorkArea() const;
     void GrowBuffer(LONG width, LONG height) noexcept;
+    // Twips per pixel from here on; the screen's stands until the window has its own.
+    void SetDpi(UINT x, UINT y) noexcept;
     SIZE Extent(std::u16string_view text);
 
     std::span<const platform::MenuEntry> menuTree_;
