@@ -9,6 +9,7 @@ packages=(
   mingw-w64 g++-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-ipafont
   xvfb xdotool x11-utils imagemagick locales
+  tidy
 )
 
 sudo=()

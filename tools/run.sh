@@ -17,7 +17,7 @@ cmake --build --preset windows
 build="$root/build/windows"
 folder="$build/run"
 mkdir -p "$folder"
-cp "$build/src/platform/win32/ruvo.exe" "$folder/"
+cp "$build/src/platform/win32/ruvo.exe" "$build/src/platform/win32/ruvo.html" "$folder/"
 [ -e "$folder/Ruvo.ini" ] || cp "$build/src/platform/win32/Ruvo.ini" "$folder/"
 
 # A prefix of its own, apart from the tests' one, which their cleanup ends.
@@ -32,6 +32,10 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "Look at it with: DISPLAY=:$(cat "$RUVO_WINE_STATE/display") import -window root ruvo.png"
 fi
 . "$tools/wine-env.sh"
+# Wine registers .html as a web page along with its HTML engine, which
+# wine-env.sh leaves out; registered, ヘルプ reaches the desktop's browser
+# through Wine's launcher.
+wine reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null 2>&1
 
 stop() {
   wineserver -k 2>/dev/null || true

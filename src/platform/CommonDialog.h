@@ -5,8 +5,9 @@
 
 namespace ruvo::platform {
 
-// The common-dialog component: the font chooser and the help viewer, under
-// the component's published property and method names.
+// The common-dialog component: the font chooser and the help viewers. The
+// chooser and the WinHelp viewer keep the component's published property and
+// method names.
 class CommonDialog {
   public:
     virtual ~CommonDialog() = default;
@@ -27,6 +28,9 @@ class CommonDialog {
     virtual void SetHelpCommand(std::int16_t command) = 0;
     virtual void SetHelpFile(const std::u16string& path) = 0;
     virtual void ShowHelp() = 0;
+    // Opens a document with the program the user chose for its type (a page
+    // in the default browser); throws when none opens it.
+    virtual void OpenDocument(const std::u16string& path) = 0;
 };
 
 inline constexpr std::int32_t kCfScreenFonts = 1;

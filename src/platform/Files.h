@@ -20,6 +20,8 @@ class Files {
     virtual void WriteAll(const std::u16string& path, std::string_view bytes) = 0;
     // Puts `from` in the place of `to` in one step, replacing what was there.
     virtual void Replace(const std::u16string& from, const std::u16string& to) = 0;
+    // Whether a file (not a folder) is there; false also when that cannot be told.
+    virtual bool Exists(const std::u16string& path) noexcept = 0;
     // Removes a file if it exists; never fails.
     virtual void Remove(const std::u16string& path) noexcept = 0;
 

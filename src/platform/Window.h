@@ -118,6 +118,8 @@ class Window {
     virtual void End() = 0;
     // Shows the run-time error report (number and text).
     virtual void ReportError(const RuntimeError& error) = 0;
+    // Shows a notice the user confirms; the program goes on.
+    virtual void ShowMessage(std::u16string_view text) = 0;
 
     // user32 and gdi32 as the program calls them; results are not tested.
     virtual void SetWindowPos(Handle window, Handle insertAfter, std::int32_t x, std::int32_t y,

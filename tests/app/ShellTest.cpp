@@ -103,10 +103,10 @@ TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
 
     form.Menu_Click(platform::MenuItem::Hfont);
     EXPECT_TRUE(DialogWas("ShowFont"));
-    EXPECT_FALSE(DialogWas("ShowHelp"));
+    EXPECT_FALSE(DialogWas("OpenDocument=C:\\Tools\\ruvo.html"));
 
     form.Menu_Click(platform::MenuItem::Hhelp);
-    EXPECT_TRUE(DialogWas("ShowHelp"));
+    EXPECT_TRUE(DialogWas("OpenDocument=C:\\Tools\\ruvo.html"));
 
     EXPECT_FALSE(window.ended);
     form.Menu_Click(platform::MenuItem::Hend);

@@ -1,3 +1,4 @@
+#include <set>
 #include <string>
 #include <vector>
 
@@ -8,48 +9,89 @@
 namespace ruvo::test {
 namespace {
 
-using HelpCommandTest = DialogFixture;
+const std::u16string kHelpFile = u"C:\\Tools\\ruvo.hlp";
+const std::u16string kHelpPage = u"C:\\Tools\\ruvo.html";
+const std::string kCancel = "CancelError=1";
+const std::string kCommand = "HelpCommand=9";
+const std::string kFile = "HelpFile=C:\\Tools\\ruvo.hlp";
+const std::string kShow = "ShowHelp";
+const std::string kOpen = "OpenDocument=C:\\Tools\\ruvo.html";
 
-TEST_F(HelpCommandTest, AsksTheViewerForTheHelpFileBesideTheProgram) {
-    form.Hhelp_Click();
-    form.Hhelp_Click();
+struct HelpCase {
+    const char* name;
+    bool helpFileThere;
+    std::set<std::string> failing;  // steps that throw
+    std::vector<std::string> calls;
+    bool told;  // the user gets the message that nothing could be shown
 
-    const std::vector<std::string> once{"CancelError=1", "HelpCommand=9",
-                                        "HelpFile=C:\\Tools\\ruvo.hlp", "ShowHelp"};
-    std::vector<std::string> twice = once;
-    twice.insert(twice.end(), once.begin(), once.end());
-    EXPECT_EQ(dialog.calls, twice);
+    friend void PrintTo(const HelpCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class HelpCommandTest : public DialogFixture, public ::testing::WithParamInterface<HelpCase> {};
+
+TEST_P(HelpCommandTest, ShowsTheFirstHelpThatOpensAndWritesNothing) {
+    const HelpCase& c = GetParam();
+    if (c.helpFileThere) {
+        files.files[kHelpFile] = "";
+    }
+    dialog.onCall = [&c](const std::string& name) {
+        if (c.failing.contains(name)) {
+            throw RuntimeError(ErrorNumber::FileNotFound);
+        }
+    };
+
+    EXPECT_TRUE(form.Dispatch([&] { form.Hhelp_Click(); }));
+
+    EXPECT_EQ(dialog.calls, c.calls);
+    if (c.told) {
+        ASSERT_EQ(window.messages.size(), 1U);
+        const std::u16string& message = window.messages[0];
+        EXPECT_NE(message.find(u"\n" + kHelpFile + u"\n" + kHelpPage + u"\n"), std::u16string::npos)
+            << Utf8(message);
+    } else {
+        EXPECT_TRUE(window.messages.empty());
+    }
+    EXPECT_TRUE(window.reports.empty());
+    EXPECT_FALSE(window.ended);
+    EXPECT_TRUE(files.calls.empty()) << "the help command wrote or removed a file";
 }
 
-TEST_F(HelpCommandTest, DirectoryIsPassedExactlyAsHeld) {
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HelpCommandTest,
+    ::testing::Values(
+        HelpCase{"HelpFileShown", true, {}, {kCancel, kCommand, kFile, kShow}, false},
+        HelpCase{
+            "ViewerFailsPageOpens", true, {"ShowHelp"}, {kCancel, kCommand, kFile, kOpen}, false},
+        HelpCase{"ViewerSetupFailsPageOpens", true, {"HelpCommand"}, {kCancel, kOpen}, false},
+        HelpCase{"NoHelpFilePageOpens", false, {}, {kOpen}, false},
+        HelpCase{
+            "NeitherOpens", true, {"ShowHelp", "OpenDocument"}, {kCancel, kCommand, kFile}, true},
+        HelpCase{"NoHelpFileAndNoPage", false, {"OpenDocument"}, {}, true}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+using HelpPathTest = DialogFixture;
+
+TEST_F(HelpPathTest, DirectoryIsPassedExactlyAsHeld) {
     for (const std::u16string dir :
          {u"C:\\", u"D:\\My Tools\\", u"E:\\縦書き ツール\\", u"\\\\server\\share\\"}) {
         form.AppDir = dir;
+        files.files[dir + u"ruvo.hlp"] = "";
+        dialog.onCall = [](const std::string& name) {
+            if (name == "ShowHelp") {
+                throw RuntimeError(ErrorNumber::PathFileAccess);
+            }
+        };
 
         form.Hhelp_Click();
 
         EXPECT_EQ(dialog.helpFile, dir + u"ruvo.hlp") << Utf8(dir);
+        EXPECT_EQ(dialog.openedDocument, dir + u"ruvo.html") << Utf8(dir);
     }
-}
-
-TEST_F(HelpCommandTest, FailureAfterCancelErrorIsQuietAndTheProgramGoesOn) {
-    for (const char* step : {"HelpCommand", "HelpFile", "ShowHelp"}) {
-        dialog.onCall = [step](const std::string& name) {
-            if (name == step) {
-                throw RuntimeError(ErrorNumber::FileNotFound);
-            }
-        };
-
-        EXPECT_TRUE(form.Dispatch([&] { form.Hhelp_Click(); })) << step;
-
-        EXPECT_TRUE(window.reports.empty()) << step;
-        EXPECT_FALSE(window.ended) << step;
-    }
-    EXPECT_EQ(SavedFile(), kExampleLine);
 }
 
 // Before the trap is armed, a failure goes to the run-time error report.
-TEST_F(HelpCommandTest, UnreachableComponentIsReportedByBothCommands) {
+TEST_F(HelpPathTest, UnreachableComponentIsReportedByBothCommands) {
+    files.files[kHelpFile] = "";
     dialog.onCall = [](const std::string& name) {
         if (name == "CancelError") {
             throw RuntimeError(ErrorNumber::DeviceUnavailable);

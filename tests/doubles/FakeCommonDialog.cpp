@@ -70,5 +70,9 @@ void FakeCommonDialog::SetHelpFile(const std::u16string& path) {
 void FakeCommonDialog::ShowHelp() {
     Record("ShowHelp", "");
 }
+void FakeCommonDialog::OpenDocument(const std::u16string& path) {
+    Record("OpenDocument", Utf8(path));
+    openedDocument = path;
+}
 
 }  // namespace ruvo::test

@@ -22,6 +22,7 @@ class FakeCommonDialog : public platform::CommonDialog {
     bool fontItalic = false;
     std::int16_t helpCommand = 0;
     std::u16string helpFile;
+    std::u16string openedDocument;
 
     // --- the user at the font chooser ---
     bool userCancels = false;
@@ -45,6 +46,7 @@ class FakeCommonDialog : public platform::CommonDialog {
     void SetHelpCommand(std::int16_t command) override;
     void SetHelpFile(const std::u16string& path) override;
     void ShowHelp() override;
+    void OpenDocument(const std::u16string& path) override;
 
   private:
     void Record(const std::string& name, const std::string& value);

@@ -44,6 +44,10 @@ void FakeFiles::Replace(const std::u16string& from, const std::u16string& to) {
     files.erase(from);
 }
 
+bool FakeFiles::Exists(const std::u16string& path) noexcept {
+    return files.contains(path);
+}
+
 void FakeFiles::Remove(const std::u16string& path) noexcept {
     calls.push_back("Remove(" + Utf8(path) + ")");
     files.erase(path);

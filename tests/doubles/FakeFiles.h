@@ -27,6 +27,7 @@ class FakeFiles : public platform::Files {
     std::string ReadAll(const std::u16string& path) override;
     void WriteAll(const std::u16string& path, std::string_view bytes) override;
     void Replace(const std::u16string& from, const std::u16string& to) override;
+    bool Exists(const std::u16string& path) noexcept override;
     void Remove(const std::u16string& path) noexcept override;
     std::string ToAnsi(std::u16string_view text) override;
     std::u16string FromAnsi(std::string_view bytes) override;

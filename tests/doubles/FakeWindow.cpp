@@ -128,6 +128,11 @@ void FakeWindow::ReportError(const RuntimeError& error) {
     reports.push_back(error);
 }
 
+void FakeWindow::ShowMessage(std::u16string_view text) {
+    Record("ShowMessage");
+    messages.emplace_back(text);
+}
+
 void FakeWindow::SetWindowPos(platform::Handle window, platform::Handle insertAfter, std::int32_t x,
                               std::int32_t y, std::int32_t cx, std::int32_t cy,
                               std::uint32_t flags) {

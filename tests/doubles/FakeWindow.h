@@ -47,6 +47,7 @@ class FakeWindow : public platform::Window {
     std::map<platform::MenuItem, bool> checked;
     bool ended = false;
     std::vector<RuntimeError> reports;
+    std::vector<std::u16string> messages;
     std::vector<Output> outputs;
     std::vector<platform::FontRequest> fontsCreated;
     std::vector<platform::Handle> fontsDeleted;
@@ -79,6 +80,7 @@ class FakeWindow : public platform::Window {
     void SetMenuChecked(platform::MenuItem item, bool on) override;
     void End() override;
     void ReportError(const RuntimeError& error) override;
+    void ShowMessage(std::u16string_view text) override;
     void SetWindowPos(platform::Handle window, platform::Handle insertAfter, std::int32_t x,
                       std::int32_t y, std::int32_t cx, std::int32_t cy,
                       std::uint32_t flags) override;

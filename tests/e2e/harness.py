@@ -109,6 +109,7 @@ class Ruvo:
             self.write_settings(settings)
         self.process = None
         self.window = None
+        self.browser = None
 
     def __enter__(self):
         return self
@@ -121,6 +122,9 @@ class Ruvo:
             except ProcessLookupError:
                 pass
             self.process.wait(timeout=WAIT)
+        if self.browser is not None:
+            self.import_registry('[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\n'
+                                 '"Browsers"=-\n')
         shutil.rmtree(self.folder, ignore_errors=True)
         return False
 
@@ -134,6 +138,24 @@ class Ruvo:
                                           check=False), f"a window named {TITLE!r}")
         self.window = found.split()[0]
         settle()
+
+    def use_browser(self, command):
+        """Has Wine's browser launcher hand web pages to command until the run
+        ends. Wine registers .html as a web page with its HTML engine, which
+        the test prefix leaves out; so that is done here too."""
+        self.browser = command
+        self.import_registry('[HKEY_CLASSES_ROOT\\.html]\n@="htmlfile"\n\n'
+                             '[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\n'
+                             f'"Browsers"="{command}"\n')
+
+    def import_registry(self, keys):
+        path = os.path.join(self.folder, "keys.reg")
+        with open(path, "w") as f:
+            f.write("REGEDIT4\n\n" + keys)
+        subprocess.run(["wine", "regedit", "/S", "Z:" + path.replace("/", "\\")], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True,
+                       timeout=WAIT)
+        os.remove(path)
 
     def xdotool(self, *args, check=True):
         done = subprocess.run(["xdotool", *args], env=self.env, capture_output=True,

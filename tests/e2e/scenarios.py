@@ -5,6 +5,8 @@ Each scenario starts the program in a fresh folder, drives it the way a user
 does and checks the settings file, the window's geometry and screenshots.
 """
 
+import os
+import shutil
 import subprocess
 import sys
 
@@ -217,6 +219,29 @@ def drawing_survives_cover(exe, tool, shots):
         check(run.client_ink("uncovered") == before, "the drawing did not come back")
 
 
+def help_opens_the_page(exe, tool, shots):
+    with Ruvo(exe, tool, shots, "help-page", WORKED_EXAMPLE) as run:
+        # The page comes from beside the built exe, where the build puts it.
+        page = os.path.join(run.folder, "ruvo.html")
+        shutil.copy(os.path.join(os.path.dirname(exe), "ruvo.html"), page)
+        given = os.path.join(run.folder, "given")
+        browser = os.path.join(run.folder, "browser")
+        with open(browser, "w") as f:
+            f.write(f'#!/bin/sh\nprintf "%s\\n" "$@" >>"{given}"\n')
+        os.chmod(browser, 0o755)
+        run.use_browser(browser)
+        run.start()
+        run.keys("alt+o", "h")
+        opened = poll(lambda: os.path.exists(given) and open(given).read(),
+                      "the browser to be given a page")
+        settle()
+        check(opened == f"file://{page}\n", f"the browser was given {opened!r}, not {page}")
+        check([w[0] for w in run.program_windows()] == [TITLE],
+              f"the help command left other windows: {run.program_windows()}")
+        check(run.settings() == WORKED_EXAMPLE, f"the help command wrote {run.settings()!r}")
+        run.click("the settings write after a click that follows the help command")
+
+
 SCENARIOS = {f.__name__: f for f in (
     startup_places_saved_size,
     fitted_window_shows_every_character,
@@ -228,6 +253,7 @@ SCENARIOS = {f.__name__: f for f in (
     missing_settings_reports_error,
     japanese_face_survives,
     drawing_survives_cover,
+    help_opens_the_page,
 )}
 
 

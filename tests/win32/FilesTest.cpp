@@ -105,11 +105,13 @@ TEST_F(FilesTest, ReplacePutsTheNewFileInPlaceOfTheOld) {
     files_.WriteAll(temporary, "new");
     files_.Replace(temporary, target);
     EXPECT_EQ(files_.ReadAll(target), "new");
-    EXPECT_EQ(::GetFileAttributesW(ToWide(temporary).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(files_.Exists(target));
+    EXPECT_FALSE(files_.Exists(temporary));
+    EXPECT_FALSE(files_.Exists(dir_)) << "a folder is no file";
 
     files_.Remove(target);
     files_.Remove(target);  // a second time: nothing there, and no failure
-    EXPECT_EQ(::GetFileAttributesW(ToWide(target).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(files_.Exists(target));
 }
 
 TEST_F(FilesTest, ExecutableDirectoryHoldsThisProgramWithoutATrailingBackslash) {

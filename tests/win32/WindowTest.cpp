@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/MenuTree.h"
+#include "platform/win32/Twips.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32.h"
 #include "platform/win32/Win32Window.h"
@@ -134,6 +135,35 @@ TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
     window_.SetMenuChecked(MenuItem::Hkotei, false);
     EXPECT_TRUE(checked(MenuItem::Hkahen));
     EXPECT_FALSE(checked(MenuItem::Hkotei));
+}
+
+TEST_F(WindowTest, AMonitorWithAnotherScaleGivesItsRectangleAndItsPixelsToWhatFollows) {
+    struct Case {
+        WORD dpi;
+        float twipsPerPixel;
+    };
+    for (const Case& c : {Case{144, 10}, Case{96, 15}}) {
+        RECT suggested{100, 50, 100 + 135, 50 + 600};
+        ::SendMessageW(window_.Hwnd(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
+                       reinterpret_cast<LPARAM>(&suggested));
+        RECT outer{};
+        ::GetWindowRect(window_.Hwnd(), &outer);
+        EXPECT_TRUE(::EqualRect(&outer, &suggested)) << c.dpi;
+        EXPECT_FLOAT_EQ(window_.TwipsPerPixelX(), c.twipsPerPixel) << c.dpi;
+        EXPECT_FLOAT_EQ(window_.Height(), 600 * c.twipsPerPixel) << c.dpi;
+
+        window_.SetWidth(1800);
+        ::GetWindowRect(window_.Hwnd(), &outer);
+        EXPECT_FLOAT_EQ(static_cast<float>(outer.right - outer.left) * c.twipsPerPixel, 1800)
+            << c.dpi;
+        window_.Cls();
+        window_.SetCurrentX(300);
+        window_.SetCurrentY(300);
+        window_.Print(u"あ");
+        const LONG at = TwipsToPixels(300, c.twipsPerPixel);
+        EXPECT_FALSE(HasInk(RECT{0, 0, at, 100}) || HasInk(RECT{0, 0, 100, at})) << c.dpi;
+        EXPECT_TRUE(HasInk(RECT{at, at, at + 40, at + 40})) << c.dpi;
+    }
 }
 
 // Records the events and, on load, queues the input of a short session.

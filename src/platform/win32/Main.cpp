@@ -1,6 +1,11 @@
+// Win32.h before any other OS header: it keeps the CreateFont macro out of
+// the core's headers.
+#include "platform/win32/Win32.h"
+
+#include <objbase.h>
+
 #include "app/MenuTree.h"
 #include "app/frmMain.h"
-#include "platform/win32/Win32.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32CommonDialog.h"
 #include "platform/win32/Win32Files.h"
@@ -43,9 +48,29 @@ class FormEvents final : public ruvo::win32::WindowEvents {
     ruvo::frmMain& form_;
 };
 
+// The help page opens through ShellExecuteW, which may hand it to shell
+// extensions that need COM on the calling thread.
+class ComApartment {
+  public:
+    ComApartment() noexcept
+        : initialized_(SUCCEEDED(
+              ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialized_) {
+            ::CoUninitialize();
+        }
+    }
+
+  private:
+    bool initialized_;
+};
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    const ComApartment com;
     try {
         ruvo::win32::Win32Window window(instance, ruvo::kMenuTree);
         ruvo::win32::Win32Clipboard clipboard;

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32CommonDialog.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 #include <winspool.h>
 #include <algorithm>
 
@@ -122,6 +123,16 @@ void Win32CommonDialog::ShowHelp() {
     const std::wstring file = ToWide(helpFile_);
     if (!::WinHelpW(owner_, file.c_str(), static_cast<UINT>(helpCommand_), 0)) {
         throw RuntimeError(ErrorNumber::PathFileAccess, helpFile_);
+    }
+}
+
+void Win32CommonDialog::OpenDocument(const std::u16string& path) {
+    const std::wstring file = ToWide(path);
+    // ShellExecuteW reports success with a value above 32.
+    const auto result = reinterpret_cast<INT_PTR>(
+        ::ShellExecuteW(owner_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result <= 32) {
+        throw RuntimeError(ErrorNumber::PathFileAccess, path);
     }
 }
 

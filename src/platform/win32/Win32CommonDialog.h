@@ -5,7 +5,7 @@
 
 namespace ruvo::win32 {
 
-// The font chooser and the help viewer, owned by the main window.
+// The font chooser and the help viewers, owned by the main window.
 class Win32CommonDialog final : public platform::CommonDialog {
   public:
     explicit Win32CommonDialog(HWND owner) noexcept : owner_(owner) {}
@@ -22,6 +22,7 @@ class Win32CommonDialog final : public platform::CommonDialog {
     void SetHelpCommand(std::int16_t command) override;
     void SetHelpFile(const std::u16string& path) override;
     void ShowHelp() override;
+    void OpenDocument(const std::u16string& path) override;
 
   private:
     HWND owner_;

@@ -122,6 +122,16 @@ void Win32Files::Replace(const std::u16string& from, const std::u16string& to) {
     }
 }
 
+bool Win32Files::Exists(const std::u16string& path) noexcept {
+    try {
+        const DWORD attributes = ::GetFileAttributesW(ToWide(path).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES &&
+               (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    } catch (...) {
+        return false;  // no memory for the name: nothing can be told
+    }
+}
+
 void Win32Files::Remove(const std::u16string& path) noexcept {
     try {
         ::DeleteFileW(ToWide(path).c_str());

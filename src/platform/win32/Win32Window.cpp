@@ -34,6 +34,17 @@ int Length(std::size_t size) {
     return static_cast<int>(size);
 }
 
+// The window's own resolution in dots per inch; 0 where the system keeps one
+// for the whole screen. GetDpiForWindow is looked up at run time, so that the
+// program still starts on systems that lack it.
+UINT WindowDpi(HWND window) {
+    using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void (*)()>(
+            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    return getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+}
+
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     if (::GetClassInfoExW(instance, kClassName, &windowClass)) {
@@ -140,6 +151,9 @@ Win32Window::Win32Window(HINSTANCE instance, std::span<const platform::MenuEntry
     }
     menuBar.release();  // the window destroys its menu
     window_.reset(window);
+    if (const UINT dpi = WindowDpi(window); dpi != 0) {
+        SetDpi(dpi, dpi);
+    }
 }
 
 Win32Window::~Win32Window() {
@@ -296,6 +310,16 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 Raise([this] { events_->Resize(); });
             }
             return 0;
+        case WM_DPICHANGED: {
+            // On a monitor with another scale twips keep their length and
+            // pixels change; the system suggests the rectangle at the new scale.
+            SetDpi(LOWORD(wParam), HIWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            ::SetWindowPos(window, nullptr, suggested.left, suggested.top,
+                           suggested.right - suggested.left, suggested.bottom - suggested.top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers the whole area from the buffer
         case WM_PAINT: {
@@ -342,6 +366,11 @@ void Win32Window::Scroll(platform::ScrollBar bar, WORD code) noexcept {
     info.fMask = SIF_TRACKPOS;
     ::GetScrollInfo(window_.get(), BarOf(bar), &info);
     Raise([this, bar, request, &info] { events_->Scroll(bar, *request, info.nTrackPos); });
+}
+
+void Win32Window::SetDpi(UINT x, UINT y) noexcept {
+    twipsPerPixelX_ = TwipsPerPixel(static_cast<int>(x));
+    twipsPerPixelY_ = TwipsPerPixel(static_cast<int>(y));
 }
 
 void Win32Window::GrowBuffer(LONG width, LONG height) noexcept {
@@ -525,6 +554,10 @@ void Win32Window::End() {
 void Win32Window::ReportError(const RuntimeError& error) {
     exitCode_ = 1;
     ::MessageBoxW(window_.get(), ErrorReportText(error).c_str(), kCaption, MB_OK | MB_ICONERROR);
+}
+
+void Win32Window::ShowMessage(std::u16string_view text) {
+    ::MessageBoxW(window_.get(), ToWide(text).c_str(), kCaption, MB_OK | MB_ICONWARNING);
 }
 
 void Win32Window::SetWindowPos(platform::Handle window, platform::Handle insertAfter,

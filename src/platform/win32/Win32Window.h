@@ -69,6 +69,7 @@ class Win32Window final : public platform::Window {
     void SetMenuChecked(platform::MenuItem item, bool checked) override;
     void End() override;
     void ReportError(const RuntimeError& error) override;
+    void ShowMessage(std::u16string_view text) override;
     void SetWindowPos(platform::Handle window, platform::Handle insertAfter, std::int32_t x,
                       std::int32_t y, std::int32_t cx, std::int32_t cy,
                       std::uint32_t flags) override;
@@ -92,6 +93,8 @@ class Win32Window final : public platform::Window {
     // Pixels from the window's top-left corner to its work area's far edges.
     SIZE RoomInWorkArea() const;
     void GrowBuffer(LONG width, LONG height) noexcept;
+    // Twips per pixel from here on; the screen's stands until the window has its own.
+    void SetDpi(UINT x, UINT y) noexcept;
     SIZE Extent(std::u16string_view text);
 
     std::span<const platform::MenuEntry> menuTree_;
