@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <set>
 #include <string>
 
 #include "app/frmMain.h"
@@ -33,6 +35,16 @@ struct TestForm {
     std::string SavedFile() const {
         const auto found = files.files.find(kSettingsPath);
         return found == files.files.end() ? std::string() : found->second;
+    }
+
+    // An onCall hook that makes the named calls fail.
+    static std::function<void(const std::string&)> FailOn(
+        std::set<std::string> names, ErrorNumber number = ErrorNumber::DeviceUnavailable) {
+        return [names, number](const std::string& call) {
+            if (names.contains(call)) {
+                throw RuntimeError(number);
+            }
+        };
     }
 
     FakeWindow window;

@@ -35,6 +35,14 @@ std::string Utf8(std::u16string_view text) {
     }
 }
 
+std::string Joined(const std::vector<std::string>& calls) {
+    std::string line;
+    for (const std::string& call : calls) {
+        line += (line.empty() ? "" : ",") + call;
+    }
+    return line;
+}
+
 std::string Num(double value) {
     // Shortest round-trip form, plain digits unless an exponent is shorter:
     // 9000 stays "9000" where "%g" would give "9e+03".

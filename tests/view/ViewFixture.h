@@ -11,14 +11,9 @@ namespace ruvo::test {
 
 // A running window: face MS Mincho at 10 points, variable mode, "あ"
 // measuring 195 × 195 twips, 15 twips a pixel.
-// `events` interleaves the calls on the window and on the files.
 class ViewFixture : public ::testing::Test, protected TestForm {
   protected:
-    ViewFixture() {
-        AsLoaded(10);
-        window.onCall = [this](const std::string& name) { events.push_back("window." + name); };
-        files.onCall = [this](const std::string& name) { events.push_back("files." + name); };
-    }
+    ViewFixture() { AsLoaded(10); }
 
     // Draws `text` as a click that shows the clipboard does.
     void Show(const std::u16string& text) {
@@ -36,8 +31,6 @@ class ViewFixture : public ::testing::Test, protected TestForm {
         }
         return matching;
     }
-
-    std::vector<std::string> events;
 };
 
 }  // namespace ruvo::test
