@@ -108,26 +108,26 @@ TEST_F(ScrollTest, KeysWheelsAndBarsMoveThroughTheText) {
         {"thumb down", bar(v, ScrollRequest::ToPosition, 10), 5, 10},
     };
     Show(Grid(20, 60));
+    window.calls.clear();
+    files.calls.clear();
     for (const Case& c : cases) {
         form.FirstColumn = 5;
         form.FirstCell = 5;
-        window.calls.clear();
-        files.calls.clear();
 
         c.input(form);
 
-        EXPECT_EQ(form.FirstColumn, c.column) << c.name;
-        EXPECT_EQ(form.FirstCell, c.cell) << c.name;
-        EXPECT_EQ(Bar(h).position, 17 - c.column) << c.name;
-        EXPECT_EQ(Bar(v).position, c.cell) << c.name;
-        ASSERT_FALSE(window.outputs.empty()) << c.name;
-        EXPECT_EQ(window.outputs[0].text, std::u16string(1, Named(c.column, c.cell))) << c.name;
-        EXPECT_EQ(window.outputs[0].x, 926.25F) << c.name;
-        EXPECT_EQ(window.outputs[0].y, 195) << c.name;
-        EXPECT_TRUE(files.calls.empty()) << c.name;
-        EXPECT_TRUE(Calls("SetWidth").empty() && Calls("SetHeight").empty()) << c.name;
-        EXPECT_EQ(window.selectedFont, FakeWindow::kDefaultFont) << c.name;
+        EXPECT_EQ(Num(form.FirstColumn) + "," + Num(form.FirstCell) + " bars at " +
+                      Num(Bar(h).position) + "," + Num(Bar(v).position),
+                  Num(c.column) + "," + Num(c.cell) + " bars at " + Num(17 - c.column) + "," +
+                      Num(c.cell))
+            << c.name;
+        EXPECT_EQ(Drawn().substr(0, Drawn().find(' ')),
+                  Utf8(std::u16string(1, Named(c.column, c.cell))) + "@926.25,195")
+            << c.name;
     }
+    EXPECT_TRUE(files.calls.empty()) << "scrolling wrote the settings";
+    EXPECT_TRUE(Calls("SetWidth").empty() && Calls("SetHeight").empty()) << "scrolling resized";
+    EXPECT_EQ(window.selectedFont, FakeWindow::kDefaultFont);
 }
 
 TEST_F(ScrollTest, ClicksStartAtTheBeginningOrHideTheBars) {

@@ -22,6 +22,16 @@ class ViewFixture : public ::testing::Test, protected TestForm {
         form.Form_Click();
     }
 
+    // What was drawn, as "text@x,y text@x,y ...".
+    std::string Drawn() const {
+        std::string drawn;
+        for (const FakeWindow::Output& output : window.outputs) {
+            drawn += (drawn.empty() ? "" : " ") + Utf8(output.text) + "@" + Num(output.x) + "," +
+                     Num(output.y);
+        }
+        return drawn;
+    }
+
     std::vector<std::string> Calls(const std::string& prefix) const {
         std::vector<std::string> matching;
         for (const std::string& call : window.calls) {
