@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -23,8 +24,21 @@ constexpr std::u16string_view kExampleLine = u"\"MS Mincho\",12,1350,8550,1";
 // Long enough to recognise a value, short enough for a message box.
 constexpr std::size_t kExcerptLength = 40;
 
+// What the program can use, and no more: the font chooser's own sizes, and
+// window sides up to 32767 pixels at 96 dpi, the most a window can have.
+struct Range {
+    double lowest;
+    double highest;
+};
+constexpr Range kFontSizes{1, 1638};     // points
+constexpr Range kFrameSides{1, 491505};  // twips
+
 std::u16string Widen(std::string_view ascii) {
     return {ascii.begin(), ascii.end()};
+}
+
+std::u16string Whole(double value) {
+    return Widen(std::to_string(static_cast<long long>(value)));
 }
 
 // A fraction rounded to 7 significant digits and written out positionally;
@@ -70,7 +84,7 @@ std::u16string FormatFraction(float value) {
     return Widen(text);
 }
 
-enum class Problem { PastEnd, Empty, Unterminated, NotNumber, OutOfRange, NotPositive };
+enum class Problem { PastEnd, Empty, Unterminated, NotNumber, OutOfRange };
 
 std::u16string_view ProblemText(Problem problem) {
     switch (problem) {
@@ -84,8 +98,6 @@ std::u16string_view ProblemText(Problem problem) {
             return u"数値ではありません";
         case Problem::OutOfRange:
             return u"範囲外の数値です";
-        case Problem::NotPositive:
-            return u"正の数ではありません";
     }
     return {};
 }
@@ -99,26 +111,19 @@ class FieldReader {
 
     std::u16string Text() { return std::u16string(Next()); }
 
-    std::int32_t Int32() {
+    // Whole points; a fraction rounds as everywhere in the program (halves to even).
+    std::int32_t FontSize() {
         const std::u16string_view value = Next();
         const double number = Number(value);
-        try {
-            return ToInt32(number);
-        } catch (const RuntimeError&) {
-            Fail(Problem::OutOfRange, value);
-        }
+        Check(std::nearbyint(number), kFontSizes, value);
+        return ToInt32(number);
     }
 
-    // A window dimension: a positive number that a single-precision float holds.
-    double Dimension() {
+    // A window side in twips.
+    double Side() {
         const std::u16string_view value = Next();
         const double number = Number(value);
-        if (!(number > 0)) {
-            Fail(Problem::NotPositive, value);
-        }
-        if (number > std::numeric_limits<float>::max() || static_cast<float>(number) == 0.0F) {
-            Fail(Problem::OutOfRange, value);
-        }
+        Check(number, kFrameSides, value);
         return number;
     }
 
@@ -191,10 +196,21 @@ class FieldReader {
         return number;
     }
 
-    [[noreturn]] void Fail(Problem problem, std::u16string_view found) const {
+    void Check(double number, Range range, std::u16string_view value) const {
+        if (!(number >= range.lowest && number <= range.highest)) {
+            Fail(Problem::OutOfRange, value, range);
+        }
+    }
+
+    [[noreturn]] void Fail(Problem problem, std::u16string_view found,
+                           std::optional<Range> allowed = std::nullopt) const {
         std::u16string detail = fileName_ + u"\n" + Widen(std::to_string(position_ + 1)) +
                                 u" 番目の値（" + std::u16string(kFieldMeanings[position_]) +
                                 u"）が" + std::u16string(ProblemText(problem));
+        if (allowed) {
+            detail +=
+                u"（" + Whole(allowed->lowest) + u" から " + Whole(allowed->highest) + u" まで）";
+        }
         if (!found.empty()) {
             detail += u"：「";
             detail += found.substr(0, kExcerptLength);
@@ -273,9 +289,9 @@ SettingsRecord ParseSettings(std::u16string_view text, const std::u16string& fil
     FieldReader reader(text, fileName);
     SettingsRecord record;
     record.faceName = reader.Text();
-    record.fontSize = reader.Int32();
-    record.frameWidth = reader.Dimension();
-    record.frameHeight = reader.Dimension();
+    record.fontSize = reader.FontSize();
+    record.frameWidth = reader.Side();
+    record.frameHeight = reader.Side();
     record.frameMode = reader.Single();
     return record;
 }

@@ -124,6 +124,12 @@ TEST_F(StartupTest, ABadSettingsFileStopsStartUpWithTheReport) {
          u"3 番目の値（フレームの幅）"},
         {"negative height", "\"MS Mincho\",12,1350,-8550,1\r\n", ErrorNumber::InvalidSettings,
          u"4 番目の値（フレームの高さ）"},
+        {"size too large", "\"MS Mincho\",107374183,1350,8550,0\r\n", ErrorNumber::InvalidSettings,
+         u"2 番目の値（フォントサイズ）"},
+        {"size rounding to 0", "\"MS Mincho\",0.4,1350,8550,0\r\n", ErrorNumber::InvalidSettings,
+         u"2 番目の値（フォントサイズ）"},
+        {"tiny width", "\"MS Mincho\",12,1e-45,8550,0\r\n", ErrorNumber::InvalidSettings,
+         u"3 番目の値（フレームの幅）"},
     };
     for (const Case& c : cases) {
         FakeWindow freshWindow;
