@@ -44,7 +44,8 @@ void frmMain::Form_Load() {
     window.SetWidth(ToSingle(FrameWidth));
     window.SetHeight(ToSingle(FrameHeight));
 
-    const bool variable = FrameMode == 1.0F;
+    // As for the sizing: any mode but 0 fits the window to the text.
+    const bool variable = FrameMode != 0.0F;
     window.SetMenuChecked(platform::MenuItem::Hkahen, variable);
     window.SetMenuChecked(platform::MenuItem::Hkotei, !variable);
 

@@ -59,15 +59,16 @@ TEST_F(StartupTest, PlacesAndShowsTheWindowBeforeReadingThenAppliesTheSettings) 
     EXPECT_EQ(form.CurFontSize, 12);
 }
 
-TEST_F(StartupTest, OnlyASavedModeOfExactlyOneChecksVariable) {
+// The check marks agree with the sizing, and the mode is written back as read.
+TEST_F(StartupTest, AnySavedModeButZeroChecksVariable) {
     struct Case {
         const char* saved;
         float mode;
         bool variable;
     };
     const std::vector<Case> cases{
-        {"1", 1.0F, true},    {"0", 0.0F, false},   {"2", 2.0F, false},
-        {"0.5", 0.5F, false}, {"-1", -1.0F, false}, {"1.0000001", 1.0000001F, false},
+        {"1", 1.0F, true}, {"0", 0.0F, false},  {"-0", 0.0F, false},
+        {"2", 2.0F, true}, {"0.5", 0.5F, true}, {"-1", -1.0F, true},
     };
     for (const Case& c : cases) {
         FakeWindow freshWindow;
@@ -79,6 +80,10 @@ TEST_F(StartupTest, OnlyASavedModeOfExactlyOneChecksVariable) {
         EXPECT_EQ(freshForm.FrameMode, c.mode) << c.saved;
         EXPECT_EQ(freshWindow.checked[platform::MenuItem::Hkahen], c.variable) << c.saved;
         EXPECT_EQ(freshWindow.checked[platform::MenuItem::Hkotei], !c.variable) << c.saved;
+        freshForm.Form_Unload();
+        EXPECT_EQ(SavedFile(), std::string("\"MS Mincho\",12,1350,8550,") +
+                                   (c.mode == 0.0F ? "0" : c.saved) + "\r\n")
+            << c.saved;
     }
 }
 
