@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/Characters.h"
 #include "app/Convert.h"
-#include "view/Characters.h"
 
 namespace ruvo {
 

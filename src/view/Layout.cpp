@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/Characters.h"
 #include "app/Convert.h"
-#include "view/Characters.h"
 
 namespace ruvo {
 

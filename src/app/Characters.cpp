@@ -1,4 +1,4 @@
-#include "view/Characters.h"
+#include "app/Characters.h"
 
 namespace ruvo {
 

@@ -6,11 +6,11 @@
 
 namespace ruvo {
 
-// The view works in characters as a reader sees them, not in UTF-16 units: a
-// surrogate pair is one character, and the marks that modify a character
-// (variation selectors, the combining voiced and semi-voiced sound marks)
-// stay with it. A mark at the start of the text or right after a line break
-// has nothing to belong to and is a character of its own.
+// The program works in characters as a reader sees them, not in UTF-16
+// units: a surrogate pair is one character, and the marks that modify a
+// character (variation selectors, the combining voiced and semi-voiced sound
+// marks) stay with it. A mark at the start of the text or right after a line
+// break has nothing to belong to and is a character of its own.
 
 inline bool IsLineBreak(char16_t unit) {
     return unit == u'\r' || unit == u'\n';
