@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "app/Characters.h"
 #include "app/Convert.h"
 #include "platform/Error.h"
 
@@ -39,6 +40,20 @@ std::u16string Widen(std::string_view ascii) {
 
 std::u16string Whole(double value) {
     return Widen(std::to_string(static_cast<long long>(value)));
+}
+
+// The value's first whole characters within kExcerptLength units: a cut
+// through a surrogate pair or before a character's marks would show half of it.
+std::u16string_view Excerpt(std::u16string_view value) {
+    std::size_t end = 0;
+    while (end < value.size()) {
+        const std::size_t next = end + CharacterLength(value, end);
+        if (next > kExcerptLength) {
+            break;
+        }
+        end = next;
+    }
+    return value.substr(0, end);
 }
 
 // A fraction rounded to 7 significant digits and written out positionally;
@@ -212,9 +227,10 @@ class FieldReader {
                 u"（" + Whole(allowed->lowest) + u" から " + Whole(allowed->highest) + u" まで）";
         }
         if (!found.empty()) {
+            const std::u16string_view excerpt = Excerpt(found);
             detail += u"：「";
-            detail += found.substr(0, kExcerptLength);
-            detail += found.size() > kExcerptLength ? u"…」" : u"」";
+            detail += excerpt;
+            detail += excerpt.size() < found.size() ? u"…」" : u"」";
         }
         detail += u"\n正しい行の例：";
         detail += kExampleLine;

@@ -224,15 +224,26 @@ TEST(ParseSettingsTest, RejectsWhatTheWriterNeverWritesNamingFileFieldAndValue) 
     }
 }
 
+// Cut at 40 UTF-16 units, but never through a character.
 TEST(ParseSettingsTest, ALongBadValueIsShortenedInTheReport) {
-    const std::u16string value(300, u'9');
-    try {
-        ParseSettings(u"\"A\",12,1350,8550," + value + u"x", kFile);
-        ADD_FAILURE();
-    } catch (const RuntimeError& error) {
-        EXPECT_NE(error.Text().find(u"「" + value.substr(0, 40) + u"…」"), std::u16string::npos)
-            << Utf8(error.Text());
-        EXPECT_LT(error.Text().size(), 200U);
+    const std::u16string nines(39, u'9');
+    struct Case {
+        std::u16string value;
+        std::u16string shown;
+    };
+    const std::vector<Case> cases{
+        {std::u16string(300, u'9') + u"x", u"「" + nines + u"9…」"},
+        {nines + u"𠀋x", u"「" + nines + u"…」"},
+        {nines + u"か\u3099x", u"「" + nines + u"…」"},
+        {nines.substr(1) + u"𠀋", u"「" + nines.substr(1) + u"𠀋」"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ParseSettings(u"\"A\",12,1350,8550," + c.value, kFile);
+            ADD_FAILURE() << Utf8(c.value);
+        } catch (const RuntimeError& error) {
+            EXPECT_NE(error.Text().find(c.shown), std::u16string::npos) << Utf8(error.Text());
+        }
     }
 }
 
