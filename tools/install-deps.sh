@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ python3
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang-14 libclang-rt-14-dev
   mingw-w64 g++-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-ipafont
   xvfb xdotool x11-utils imagemagick locales
