@@ -1,0 +1,66 @@
+// The settings reader on any bytes the file can hold. Whatever it accepts,
+// the writer writes back so that reading again gives the same record, to
+// the seven digits a single-precision value keeps and without the double
+// quotes a face name cannot carry.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
+#include "doubles/FakeFiles.h"
+#include "doubles/Text.h"
+#include "platform/Error.h"
+#include "settings/SettingsLine.h"
+
+namespace {
+
+const std::u16string kFile = u"C:\\Tools\\Ruvo.ini";
+
+void Require(bool holds, const char* what, const std::u16string& line) {
+    if (!holds) {
+        std::fprintf(stderr, "%s\nwritten line: %s\n", what, ruvo::test::Utf8(line).c_str());
+        std::abort();
+    }
+}
+
+// A value as the file carries it: whole floats exactly, fractions to seven digits.
+bool SameSingle(double original, double reread) {
+    const float value = static_cast<float>(original);
+    if (std::trunc(value) == value) {
+        return reread == value;
+    }
+    return std::fabs(reread - value) <= std::fabs(value) * 6e-7;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    ruvo::test::FakeFiles files;
+    ruvo::SettingsRecord record;
+    try {
+        const std::u16string text =
+            files.FromAnsi(std::string(reinterpret_cast<const char*>(data), size));
+        record = ruvo::ParseSettings(text, kFile);
+    } catch (const std::runtime_error&) {
+        return 0;  // not CP932
+    } catch (const ruvo::RuntimeError&) {
+        return 0;  // refused with the settings report
+    }
+
+    const std::u16string line = ruvo::FormatSettingsLine(record);
+    ruvo::SettingsRecord reread;
+    try {
+        reread = ruvo::ParseSettings(files.FromAnsi(files.ToAnsi(line)), kFile);
+    } catch (const std::exception& error) {
+        Require(false, error.what(), line);
+    }
+    std::erase(record.faceName, u'"');
+    Require(reread.faceName == record.faceName, "face name changed", line);
+    Require(reread.fontSize == record.fontSize, "font size changed", line);
+    Require(SameSingle(record.frameWidth, reread.frameWidth), "width changed", line);
+    Require(SameSingle(record.frameHeight, reread.frameHeight), "height changed", line);
+    Require(SameSingle(record.frameMode, reread.frameMode), "mode changed", line);
+    return 0;
+}
