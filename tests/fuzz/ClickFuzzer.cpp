@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "doubles/TestForm.h"
+#include "doubles/Text.h"
 #include "settings/SettingsLine.h"
 
 namespace {
@@ -36,7 +37,8 @@ void Require(bool holds, const char* what) {
 // steps one cell down, and a margin allows for those the edges cut.
 void RequireSound(TestForm& t, bool handled) {
     if (!handled) {
-        std::fprintf(stderr, "reported: %s\n", t.window.reports.at(0).what());
+        std::fprintf(stderr, "reported: %s\n",
+                     ruvo::test::Utf8(t.window.reports.at(0).Text()).c_str());
         std::abort();
     }
     const FakeWindow& window = t.window;

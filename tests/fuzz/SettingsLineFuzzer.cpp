@@ -18,9 +18,10 @@ namespace {
 
 const std::u16string kFile = u"C:\\Tools\\Ruvo.ini";
 
-void Require(bool holds, const char* what, const std::u16string& line) {
+void Require(bool holds, const std::string& what, const std::u16string& line) {
     if (!holds) {
-        std::fprintf(stderr, "%s\nwritten line: %s\n", what, ruvo::test::Utf8(line).c_str());
+        std::fprintf(stderr, "%s\nwritten line: %s\n", what.c_str(),
+                     ruvo::test::Utf8(line).c_str());
         std::abort();
     }
 }
@@ -53,8 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ruvo::SettingsRecord reread;
     try {
         reread = ruvo::ParseSettings(files.FromAnsi(files.ToAnsi(line)), kFile);
-    } catch (const std::exception& error) {
-        Require(false, error.what(), line);
+    } catch (const ruvo::RuntimeError& error) {
+        Require(false, ruvo::test::Utf8(error.Text()), line);
+    } catch (const std::runtime_error& error) {
+        Require(false, error.what(), line);  // the double's code page conversion
     }
     std::erase(record.faceName, u'"');
     Require(reread.faceName == record.faceName, "face name changed", line);
