@@ -3,12 +3,49 @@
 #include <iconv.h>
 
 #include <charconv>
+#include <cstdint>
+#include <map>
 #include <stdexcept>
+#include <utility>
 
 namespace ruvo::test {
 
+namespace {
+
+// An open conversion, closed at exit so that the leak checker sees none left.
+class Converter {
+  public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    ~Converter() {
+        if (reinterpret_cast<std::intptr_t>(cd_) != -1) {
+            iconv_close(cd_);
+        }
+    }
+    iconv_t Get() const { return cd_; }
+
+  private:
+    iconv_t cd_;
+};
+
+// Opening a conversion is costly, under the sanitizers above all, and the
+// doubles convert for every call they log: each pair is opened once.
+iconv_t Open(const char* to, const char* from) {
+    static std::map<std::pair<std::string, std::string>, Converter> open;
+    const std::pair<std::string, std::string> key{to, from};
+    auto found = open.find(key);
+    if (found == open.end()) {
+        found = open.try_emplace(key, to, from).first;
+    }
+    iconv(found->second.Get(), nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+    return found->second.Get();
+}
+
+}  // namespace
+
 std::string Convert(const char* to, const char* from, std::string_view in) {
-    iconv_t cd = iconv_open(to, from);
+    iconv_t cd = Open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         throw std::runtime_error("iconv cannot convert between these code pages");
     }
@@ -18,7 +55,6 @@ std::string Convert(const char* to, const char* from, std::string_view in) {
     char* outPtr = out.data();
     std::size_t outLeft = out.size();
     const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
     if (result == static_cast<std::size_t>(-1)) {
         throw std::runtime_error("text not representable in the target code page");
     }
