@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "doubles/TestForm.h"
@@ -32,6 +33,20 @@ void Require(bool holds, const char* what) {
     }
 }
 
+// Text a font can draw: no line break, no surrogate outside a pair.
+bool Drawable(std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            ++i;  // a pair
+        } else if (unit == u'\r' || unit == u'\n' || (unit >= 0xD800 && unit <= 0xDFFF)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The event ran without a report, released its fonts, and drew no more
 // than the client area shows: columns stand 1.5 cells apart and a column
 // steps one cell down, and a margin allows for those the edges cut.
@@ -49,7 +64,11 @@ void RequireSound(TestForm& t, bool handled) {
     Require(window.fontsDeleted == created, "a vertical font was not deleted");
     Require(window.selectedFont == FakeWindow::kDefaultFont, "the vertical font stays selected");
 
+    for (const FakeWindow::Output& output : window.outputs) {
+        Require(Drawable(output.text), "a line break or a lone surrogate was drawn");
+    }
     const double cell = window.charWidth;
+
     const double columns = std::floor(std::max(0.0F, t.window.ScaleWidth()) / (1.5 * cell));
     const double cells = std::floor(std::max(0.0F, t.window.ScaleHeight()) / cell);
     if (static_cast<double>(window.outputs.size()) > (columns + 2) * (cells + 2)) {
