@@ -122,7 +122,7 @@ TEST_F(ShellTest, DispatchReportsWhatAHandlerDoesNotTrapAndEnds) {
 
 TEST_F(ShellTest, AFailedUnloadWriteIsReportedAndKeepsTheLastFile) {
     form.Hkotei_Click();
-    files.failWriteAfter = 5;
+    files.onCall = FailOn({"WriteAll"}, ErrorNumber::DiskFull);
 
     EXPECT_FALSE(form.Dispatch([&] { form.Form_Unload(); }));
 

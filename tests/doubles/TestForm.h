@@ -5,10 +5,7 @@
 #include <string>
 
 #include "app/frmMain.h"
-#include "doubles/FakeClipboard.h"
-#include "doubles/FakeCommonDialog.h"
-#include "doubles/FakeFiles.h"
-#include "doubles/FakeWindow.h"
+#include "doubles/Doubles.h"
 
 namespace ruvo::test {
 

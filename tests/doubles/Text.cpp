@@ -3,59 +3,27 @@
 #include <iconv.h>
 
 #include <charconv>
-#include <cstdint>
 #include <map>
 #include <stdexcept>
-#include <utility>
 
 namespace ruvo::test {
 
-namespace {
-
-// An open conversion, closed at exit so that the leak checker sees none left.
-class Converter {
-  public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-    ~Converter() {
-        if (reinterpret_cast<std::intptr_t>(cd_) != -1) {
-            iconv_close(cd_);
-        }
-    }
-    iconv_t Get() const { return cd_; }
-
-  private:
-    iconv_t cd_;
-};
-
-// Opening a conversion is costly, under the sanitizers above all, and the
-// doubles convert for every call they log: each pair is opened once.
-iconv_t Open(const char* to, const char* from) {
-    static std::map<std::pair<std::string, std::string>, Converter> open;
-    const std::pair<std::string, std::string> key{to, from};
-    auto found = open.find(key);
-    if (found == open.end()) {
-        found = open.try_emplace(key, to, from).first;
-    }
-    iconv(found->second.Get(), nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-    return found->second.Get();
-}
-
-}  // namespace
-
 std::string Convert(const char* to, const char* from, std::string_view in) {
-    iconv_t cd = Open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("iconv cannot convert between these code pages");
+    // Opening a conversion costs more than a logged call: each pair opens once.
+    static std::map<std::pair<std::string, std::string>, iconv_t> open;
+    auto [found, added] = open.try_emplace({to, from});
+    if (added) {
+        found->second = iconv_open(to, from);
     }
+    iconv_t cd = found->second;
     std::string out(in.size() * 4 + 4, '\0');
     char* inPtr = const_cast<char*>(in.data());
     std::size_t inLeft = in.size();
     char* outPtr = out.data();
     std::size_t outLeft = out.size();
-    const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    if (result == static_cast<std::size_t>(-1)) {
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
+        iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
         throw std::runtime_error("text not representable in the target code page");
     }
     out.resize(out.size() - outLeft);
@@ -80,11 +48,9 @@ std::string Joined(const std::vector<std::string>& calls) {
 }
 
 std::string Num(double value) {
-    // Shortest round-trip form, plain digits unless an exponent is shorter:
-    // 9000 stays "9000" where "%g" would give "9e+03".
+    // Shortest form that reads back exactly: 9000, not 9e+03.
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
 }
 
 }  // namespace ruvo::test

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "doubles/FakeFiles.h"
+#include "doubles/Doubles.h"
 #include "doubles/Text.h"
 #include "platform/Error.h"
 #include "settings/SettingsLine.h"

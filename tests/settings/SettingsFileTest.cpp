@@ -56,14 +56,14 @@ TEST_F(SettingsFileTest, ReadThenWrittenAgain) {
 TEST_F(SettingsFileTest, AFailedWriteLeavesThePreviousFile) {
     form.CurFontName = u"IPAGothic";
     struct Case {
-        std::size_t failWriteAfter;
         const char* failing;
+        ErrorNumber error;
         int number;
     };
-    for (const Case& c : {Case{10, "", 61}, Case{1000, "Replace", 70}}) {
+    for (const Case& c : {Case{"WriteAll", ErrorNumber::DiskFull, 61},
+                          Case{"Replace", ErrorNumber::PermissionDenied, 70}}) {
         files.files = {{kSettingsPath, kExampleLine}};
-        files.failWriteAfter = c.failWriteAfter;
-        files.onCall = FailOn({c.failing}, ErrorNumber::PermissionDenied);
+        files.onCall = FailOn({c.failing}, c.error);
 
         try {
             form.WriteSettings();
