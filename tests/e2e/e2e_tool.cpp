@@ -1,10 +1,11 @@
 // A helper of the end-to-end scenarios, run under Wine beside ruvo.exe:
 //   e2e_tool clip FILE   puts FILE's UTF-8 text on the clipboard unchanged
 //                        (X's clipboard would turn every LF into CR LF)
-//   e2e_tool client DESKTOP   prints the client area of Ruvo, running in
-//                        Wine's desktop of that name, on the screen in pixels
-//                        as "left top right bottom", then 1 or 0 for a
-//                        horizontal and a vertical scroll bar
+//   e2e_tool client DESKTOP   prints where the client area of Ruvo, running
+//                        in Wine's desktop of that name, lies on the screen
+//   e2e_tool repaint DESKTOP  has Ruvo paint its client area anew, as
+//                        Windows asks a window to once another one that
+//                        covered it has gone (Wine keeps the pixels itself)
 #include <windows.h>
 
 #include <cstdio>
@@ -18,31 +19,24 @@ namespace {
 int PutOnClipboard(const char* path) {
     std::ifstream file(path, std::ios::binary);
     const std::string utf8{std::istreambuf_iterator<char>(file), {}};
-    const int units =
-        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (static_cast<SIZE_T>(units) + 1) * 2);
-    auto* text = static_cast<wchar_t*>(::GlobalLock(memory));
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text, units);
-    text[units] = L'\0';
+    const int size = static_cast<int>(utf8.size());
+    const int units = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    // Zeroed, so the text ends with a NUL.
+    HGLOBAL memory = ::GlobalAlloc(GHND, (static_cast<SIZE_T>(units) + 1) * sizeof(wchar_t));
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size,
+                          static_cast<wchar_t*>(::GlobalLock(memory)), units);
     ::GlobalUnlock(memory);
-    if (!::OpenClipboard(nullptr)) {
-        return 1;
-    }
-    ::EmptyClipboard();
-    const bool put = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    const bool put = ::OpenClipboard(nullptr) && ::EmptyClipboard() &&
+                     ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
     ::CloseClipboard();
     return put ? 0 : 1;
 }
 
-int PrintClientArea(const char* desktop) {
-    // Windows are found only on the desktop the looking thread belongs to.
-    const std::wstring name(desktop, desktop + std::strlen(desktop));
-    if (!::SetThreadDesktop(::OpenDesktopW(name.c_str(), 0, FALSE, GENERIC_ALL))) {
-        return 1;
-    }
-    HWND window = ::FindWindowW(L"RuvoMainWindow", nullptr);
+// Prints the client area on the screen in pixels as "left top right bottom",
+// then 1 or 0 for a horizontal and a vertical scroll bar.
+int PrintClientArea(HWND window) {
     RECT client{};
-    if (window == nullptr || !::GetClientRect(window, &client)) {
+    if (!::GetClientRect(window, &client)) {
         return 1;
     }
     ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
@@ -55,12 +49,16 @@ int PrintClientArea(const char* desktop) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "clip") == 0) {
+    const std::string command = argc == 3 ? argv[1] : "";
+    if (command == "clip") {
         return PutOnClipboard(argv[2]);
     }
-    if (argc == 3 && std::strcmp(argv[1], "client") == 0) {
-        return PrintClientArea(argv[2]);
+    // Windows are found only on the desktop the looking thread belongs to.
+    const std::wstring desktop(argv[argc - 1], argv[argc - 1] + std::strlen(argv[argc - 1]));
+    ::SetThreadDesktop(::OpenDesktopW(desktop.c_str(), 0, FALSE, GENERIC_ALL));
+    HWND window = ::FindWindowW(L"RuvoMainWindow", nullptr);
+    if (command == "repaint") {
+        return ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW) ? 0 : 1;
     }
-    std::fputs("usage: e2e_tool clip FILE | client DESKTOP\n", stderr);
-    return 2;
+    return command == "client" ? PrintClientArea(window) : 2;
 }

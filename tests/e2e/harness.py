@@ -1,12 +1,12 @@
-"""Drives the real ruvo.exe under Wine in the test fixture's Xvfb.
-
-Every run gets its own folder with a copy of the program and its settings
-file, and runs inside Wine's own desktop so that the window has its frame,
-caption and close button as on Windows. e2e_tool.exe, run beside it, puts
-text on the clipboard and tells where the client area lies.
-"""
+# Drives the real ruvo.exe under Wine in the test fixture's Xvfb.
+#
+# Every run gets its own folder with copies of the program and its help page
+# and runs inside Wine's own desktop, so that the window has its frame, caption
+# and close button as on Windows. e2e_tool.exe puts text on the clipboard,
+# tells where the client area lies and has the program repaint it.
 
 import os
+import pathlib
 import re
 import shutil
 import signal
@@ -14,253 +14,180 @@ import subprocess
 import tempfile
 import time
 
-TWIPS_PER_PIXEL = 15  # Wine's default 96 dpi
 DESKTOP = "ruvo"  # Wine's desktop window, the screen the program sees
 SCREEN = (1024, 768)
 TITLE = " Ruvo"
 WAIT = 30.0  # seconds for any one thing to happen, on a busy machine
+# Ruvo.ini gets these bytes before a step that may write it, so that a
+# rewrite shows even when it writes what was there.
+STALE = b'"stale",1,15,15,0\r\n'
 
 
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
-def wine_environment():
-    state = os.environ["RUVO_WINE_STATE"]
-    env = dict(os.environ, WINEPREFIX=os.path.join(state, "prefix"), WINEDEBUG="-all",
-               WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="ja_JP.UTF-8")
-    with open(os.path.join(state, "display")) as f:
-        env["DISPLAY"] = ":" + f.read().strip()
-    return env
-
-
-def poll(probe, what, timeout=WAIT):
-    """Returns the first true result of probe() or fails after timeout."""
-    end = time.monotonic() + timeout
+# Returns the first true result of probe() or fails after WAIT seconds.
+def poll(probe, what):
+    end = time.monotonic() + WAIT
     while not (result := probe()):
-        if time.monotonic() > end:
-            raise Failure("timed out waiting for " + what)
+        assert time.monotonic() < end, "timed out waiting for " + what
         time.sleep(0.2)
     return result
 
 
+# Wine paints after it handles an event; give it a moment.
 def settle():
-    """Wine paints after it handles an event; give it a moment."""
     time.sleep(0.8)
 
 
+# Groups whole numbers into runs of neighbours, in order: [[1, 2], [5], ...].
 def runs(values):
-    """Groups sorted whole numbers into runs of neighbours: [[1, 2], [5], ...]."""
-    groups = []
-    for v in sorted(values):
-        if groups and v - groups[-1][-1] <= 1:
-            groups[-1].append(v)
-        else:
-            groups.append([v])
-    return groups
+    values = sorted(values)
+    starts = [i for i, v in enumerate(values) if i == 0 or v > values[i - 1] + 1]
+    return [values[a:b] for a, b in zip(starts, starts[1:] + [len(values)])]
 
 
-class Screenshot:
-    """The root window as RGB rows, saved as PNG for a person to look at."""
-
-    def __init__(self, path, env):
-        subprocess.run(["import", "-window", "root", path], env=env, check=True, timeout=WAIT)
-        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], env=env, check=True,
-                             capture_output=True, timeout=WAIT).stdout
-        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
-        self.width, self.height = int(header.group(1)), int(header.group(2))
-        self.pixels = ppm[header.end():]
-
-    def rgb(self, x, y):
-        at = 3 * (y * self.width + x)
-        return tuple(self.pixels[at:at + 3])
-
-    def ink(self, box):
-        """Dark pixels (text colour on the window colour) in (left, top, right, bottom)."""
-        left, top, right, bottom = box
-        return {(x, y) for y in range(max(top, 0), min(bottom, self.height))
-                for x in range(max(left, 0), min(right, self.width))
-                if sum(self.rgb(x, y)) < 3 * 128}
-
-    def differing(self, other, box):
-        left, top, right, bottom = box
-        return sum(1 for y in range(top, bottom) for x in range(left, right)
-                   if self.rgb(x, y) != other.rgb(x, y))
+# Ink grouped into runs of adjacent x, right to left, as pixel sets.
+def columns(ink):
+    return [{p for p in ink if p[0] in group} for group in reversed(runs({x for x, _ in ink}))]
 
 
+# How many characters a column of ink shows apart: its runs of ink rows.
+def characters(column):
+    return len(runs({y for _, y in column}))
+
+
+# One run of ruvo.exe in a folder of its own, for the length of a `with`
+# block. The runner sets exe, tool and shots (the screenshots' folder).
 class Ruvo:
-    """One run of ruvo.exe in a folder of its own; use it as a context manager."""
+    exe = tool = shots = None
 
-    def __init__(self, exe, tool, shots, name, settings=None):
-        self.env = wine_environment()
-        self.tool = tool
+    def __init__(self, name, settings=None):
+        state = os.environ["RUVO_WINE_STATE"]
+        display = ":" + pathlib.Path(state, "display").read_text().strip()
+        self.env = dict(os.environ, WINEPREFIX=os.path.join(state, "prefix"), WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="ja_JP.UTF-8", DISPLAY=display)
         self.folder = tempfile.mkdtemp(prefix="ruvo-e2e-")
-        self.shots = os.path.join(shots, name)
-        os.makedirs(self.shots, exist_ok=True)
+        self.shot_folder = os.path.join(Ruvo.shots, name)
+        shutil.rmtree(self.shot_folder, ignore_errors=True)  # an earlier run's
+        os.makedirs(self.shot_folder)
         self.shot_count = 0
-        shutil.copy(exe, os.path.join(self.folder, "ruvo.exe"))
-        self.ini = os.path.join(self.folder, "Ruvo.ini")
+        for file in (Ruvo.exe, os.path.join(os.path.dirname(Ruvo.exe), "ruvo.html")):
+            shutil.copy(file, self.folder)
+        self.ini = pathlib.Path(self.folder, "Ruvo.ini")
         if settings is not None:
-            self.write_settings(settings)
-        self.process = None
-        self.window = None
-        self.browser = None
+            self.ini.write_bytes(settings)
 
     def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        if self.process is not None and self.process.poll() is None:
-            # The desktop, ruvo.exe and its launcher share one process group.
-            try:
-                os.killpg(self.process.pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-            self.process.wait(timeout=WAIT)
-        if self.browser is not None:
-            self.import_registry('[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\n'
-                                 '"Browsers"=-\n')
-        shutil.rmtree(self.folder, ignore_errors=True)
-        return False
-
-    def start(self):
         exe = "Z:" + os.path.join(self.folder, "ruvo.exe").replace("/", "\\")
         self.process = subprocess.Popen(
             ["wine", "explorer", "/desktop=%s,%dx%d" % (DESKTOP, *SCREEN), exe], env=self.env,
             cwd=self.folder, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL, start_new_session=True)
-        found = poll(lambda: self.xdotool("search", "--name", "^" + re.escape(TITLE) + "$",
-                                          check=False), f"a window named {TITLE!r}")
-        self.window = found.split()[0]
+        try:
+            poll(self.windows, "the program's window")
+        except AssertionError:
+            self.__exit__()
+            raise
         settle()
+        return self
 
-    def use_browser(self, command):
-        """Has Wine's browser launcher hand web pages to command until the run
-        ends. Wine registers .html as a web page with its HTML engine, which
-        the test prefix leaves out; so that is done here too."""
-        self.browser = command
-        self.import_registry('[HKEY_CLASSES_ROOT\\.html]\n@="htmlfile"\n\n'
-                             '[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\n'
-                             f'"Browsers"="{command}"\n')
+    def __exit__(self, *exc):
+        if self.process.poll() is None:
+            # The desktop, ruvo.exe and its launcher share one process group.
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait(timeout=WAIT)
+        shutil.rmtree(self.folder, ignore_errors=True)
 
-    def import_registry(self, keys):
-        path = os.path.join(self.folder, "keys.reg")
-        with open(path, "w") as f:
-            f.write("REGEDIT4\n\n" + keys)
-        subprocess.run(["wine", "regedit", "/S", "Z:" + path.replace("/", "\\")], env=self.env,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True,
-                       timeout=WAIT)
-        os.remove(path)
+    # Has Wine's browser launcher hand web pages to this shell script. Wine
+    # registers .html as a web page only with its HTML engine, which the test
+    # prefix leaves out; so that is done here.
+    def use_browser(self, script):
+        browser = pathlib.Path(self.folder, "browser")
+        browser.write_text("#!/bin/sh\n" + script)
+        browser.chmod(0o755)
+        self.call("wine", "reg", "add", r"HKCR\.html", "/ve", "/d", "htmlfile", "/f")
+        self.call("wine", "reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d",
+                  str(browser), "/f")
 
-    def xdotool(self, *args, check=True):
-        done = subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
-                              text=True, timeout=WAIT)
-        if check and done.returncode != 0:
-            raise Failure(f"xdotool {' '.join(args)} failed: {done.stderr.strip()}")
-        return done.stdout.strip()
-
-    def run_tool(self, *args):
-        # A file, not a pipe: Wine processes the tool starts (wineserver, a
-        # desktop) inherit its output and would hold a pipe open.
+    # Runs a program to its end and returns its output, through a file: Wine
+    # processes that a Windows program starts inherit the output and would
+    # hold a pipe open.
+    def call(self, *args):
         with tempfile.TemporaryFile() as out:
-            subprocess.run(["wine", self.tool, *args], env=self.env, check=True,
-                           stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL,
-                           timeout=WAIT)
+            subprocess.run(args, env=self.env, check=True, stdin=subprocess.DEVNULL, stdout=out,
+                           stderr=subprocess.DEVNULL, timeout=WAIT)
             out.seek(0)
-            return out.read().decode()
+            return out.read()
 
-    def geometry(self):
-        """(x, y, width, height) of the window's outer frame."""
-        out = self.xdotool("getwindowgeometry", "--shell", self.window)
-        values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
-        return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+    def keys(self, *names):
+        self.call("xdotool", "key", "--delay", "300", *names)
+        time.sleep(0.3)
 
-    def client(self):
-        """(left, top, right, bottom) of the client area on the screen."""
-        return self.client_and_bars()[:4]
-
-    def client_and_bars(self):
-        """client() and whether the horizontal and the vertical scroll bar show."""
-        return tuple(int(v) for v in self.run_tool("client", DESKTOP).split())
-
-    def program_windows(self):
-        """(name, width, height, x, y) of each window ruvo.exe shows."""
-        tree = subprocess.run(["xwininfo", "-root", "-tree"], env=self.env,
-                              capture_output=True, text=True, timeout=WAIT).stdout
+    # (caption, x, y, width, height) of each window ruvo.exe shows.
+    def windows(self):
+        tree = self.call("xwininfo", "-root", "-tree").decode(errors="replace")
         pattern = re.compile(r'0x[0-9a-f]+ "(.*)": \("ruvo\.exe" "ruvo\.exe"\)\s+'
                              r'(\d+)x(\d+)\+(-?\d+)\+(-?\d+)')
-        found = [(m.group(1), *map(int, m.group(2, 3, 4, 5))) for m in pattern.finditer(tree)]
+        found = [(m[1], *map(int, m.group(4, 5, 2, 3))) for m in pattern.finditer(tree)]
         # Wine keeps 1x1 helper windows (input method and the like) unmapped.
-        return [w for w in found if w[0] != "Default IME" and w[1] > 1 and w[2] > 1]
+        return [w for w in found if w[0] != "Default IME" and w[3] > 1 and w[4] > 1]
 
-    def set_clipboard(self, text):
-        path = os.path.join(self.folder, "clip.txt")
-        with open(path, "w", encoding="utf-8", newline="") as f:
-            f.write(text)
-        self.run_tool("clip", "Z:" + path.replace("/", "\\"))
+    # (x, y, width, height) of the program's one window.
+    def geometry(self):
+        windows = self.windows()
+        assert len(windows) == 1, f"not one window but {windows}"
+        return windows[0][1:]
 
-    def click_client(self):
-        """Clicks low in the client area, clear of the caption and the menu."""
-        left, top, right, bottom = self.client()
-        self.xdotool("mousemove", str((left + right) // 2), str(bottom - 5), "click", "1")
+    # (left, top, right, bottom) of the client area on the screen, then 1 or
+    # 0 for a horizontal and a vertical scroll bar.
+    def client(self):
+        return tuple(int(v) for v in self.call("wine", Ruvo.tool, "client", DESKTOP).split())
 
-    def click(self, what):
-        """Clicks the client area and returns the settings line the click wrote.
+    # Has the program paint its client area anew, as after a cover on Windows.
+    def repaint(self):
+        self.call("wine", Ruvo.tool, "repaint", DESKTOP)
+        settle()
 
-        Ruvo.ini gets other bytes first, so that a rewrite shows even when it
-        writes what was there."""
-        stale = b'"stale",1,15,15,0\r\n'
-        self.write_settings(stale)
-        self.click_client()
-        line = self.await_rewrite(stale, what)
+    # Takes a screenshot, kept for a person to look at, and returns its dark
+    # pixels (text colour on the window colour) in the box (left, top, right,
+    # bottom), by default the client area, as (x, y).
+    def ink(self, label, box=None):
+        left, top, right, bottom = box or self.client()[:4]
+        width = right - left
+        self.shot_count += 1
+        path = os.path.join(self.shot_folder, f"{self.shot_count:02d}-{label}.png")
+        gray = self.call("convert", "x:root", "-write", path, "-crop",
+                         f"{width}x{bottom - top}+{left}+{top}", "-depth", "8", "gray:-")
+        assert len(gray) == width * (bottom - top), f"{label}: the box is off the screen"
+        return {(left + i % width, top + i // width) for i, v in enumerate(gray) if v < 128}
+
+    # Clicks low in the client area, clear of the caption and the menu, and
+    # returns the settings line the click wrote.
+    def click(self):
+        left, _, right, bottom = self.client()[:4]
+        self.ini.write_bytes(STALE)
+        self.call("xdotool", "mousemove", str((left + right) // 2), str(bottom - 5), "click", "1")
+        line = poll(lambda: (data := self.ini.read_bytes()) != STALE and data,
+                    "the settings write after a click")
         settle()
         return line
 
+    # Puts text on the clipboard as it is (X's clipboard would turn every
+    # LF into CR LF) and clicks; returns the settings line written.
     def show(self, text):
-        self.set_clipboard(text)
-        return self.click("the settings write after a showing click")
+        clip = pathlib.Path(self.folder, "clip.txt")
+        clip.write_text(text, encoding="utf-8", newline="")
+        self.call("wine", Ruvo.tool, "clip", "Z:" + str(clip).replace("/", "\\"))
+        return self.click()
 
-    def keys(self, *names):
-        for name in names:
-            self.xdotool("key", name)
-            time.sleep(0.3)
+    def frame_size_menu(self):
+        # Alt+O opens the drop-down at フォント; Down moves to フレームサイズ and
+        # Right opens its submenu. (The shared access key S would do under
+        # Windows, where it cycles between the two items; Wine runs the first.)
+        self.keys("alt+o", "Down", "Right")
+        settle()
 
-    def screenshot(self, label):
-        self.shot_count += 1
-        return Screenshot(os.path.join(self.shots, f"{self.shot_count:02d}-{label}.png"),
-                          self.env)
-
-    def client_ink(self, label):
-        return self.screenshot(label).ink(self.client())
-
-    def settings(self):
-        with open(self.ini, "rb") as f:
-            return f.read()
-
-    def write_settings(self, data):
-        with open(self.ini, "wb") as f:
-            f.write(data)
-
-    def await_rewrite(self, marker, what):
-        """Waits until the program has replaced the marker bytes in Ruvo.ini."""
-        def rewritten():
-            try:
-                data = self.settings()
-            except FileNotFoundError:
-                return None
-            return data if data != marker and data.endswith(b"\r\n") else None
-        return poll(rewritten, what)
-
-    def await_exit(self, what):
-        try:
-            self.process.wait(timeout=WAIT)
-        except subprocess.TimeoutExpired:
-            raise Failure("the program did not end after " + what) from None
-
-    def files(self):
-        return sorted(f for f in os.listdir(self.folder) if f != "clip.txt")
+    # Ends the program with keys; returns Ruvo.ini as it is then.
+    def close(self, *keys):
+        self.ini.write_bytes(STALE)
+        self.keys(*keys)
+        self.process.wait(timeout=WAIT)
+        return self.ini.read_bytes()

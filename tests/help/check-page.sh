@@ -4,11 +4,9 @@
 # images other than inline ones).
 # Usage: check-page.sh TIDY PAGE
 set -u
-tidy=$1
-page=$2
-[ -f "$page" ] || { echo "$page is missing" >&2; exit 1; }
-"$tidy" -q -e "$page" || exit 1
-if grep -nP '<script|<link|<iframe|@import|url\((?!data:)|(src|href)="(?!#|data:)' "$page"; then
-  echo "$page refers to files outside itself (lines above)" >&2
+[ -f "$2" ] || { echo "$2 is missing" >&2; exit 1; }
+"$1" -q -e "$2" || exit 1
+if grep -nP '<script|<link|<iframe|@import|url\((?!data:)|(src|href)="(?!#|data:)' "$2"; then
+  echo "$2 refers to files outside itself (lines above)" >&2
   exit 1
 fi
