@@ -74,8 +74,8 @@ TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
     const Case cases[] = {
         {MenuItem::Hkotei, "SetMenuChecked(Hkahen,0),SetMenuChecked(Hkotei,1)", ""},
         {MenuItem::Hkahen, "SetMenuChecked(Hkahen,1),SetMenuChecked(Hkotei,0)", ""},
-        {MenuItem::Hfont, "", "ShowFont"},
-        {MenuItem::Hhelp, "", "OpenDocument=C:\\Tools\\ruvo.html"},
+        {MenuItem::Hfont, "", "ShowFont()"},
+        {MenuItem::Hhelp, "", "OpenDocument(C:\\Tools\\ruvo.html)"},
         {MenuItem::Hend, "End()", ""},
         {MenuItem::None, "", ""},
         {MenuItem::Hyoji, "", ""},

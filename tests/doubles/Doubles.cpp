@@ -13,35 +13,22 @@ std::u16string FakeClipboard::GetText() {
     return text;
 }
 
-void FakeFiles::Record(const std::string& name, const std::u16string& argument) {
-    if (onCall) {
-        onCall(name);
-    }
-    calls.push_back(name + "(" + Utf8(argument) + ")");
-}
-
 std::string FakeFiles::ReadAll(const std::u16string& path) {
     Record("ReadAll", path);
-    const auto found = files.find(path);
-    if (found == files.end()) {
+    if (!files.contains(path)) {
         throw RuntimeError(ErrorNumber::FileNotFound, path);
     }
-    return found->second;
-}
-
-void FakeFiles::WriteAll(const std::u16string& path, std::string_view bytes) {
-    Record("WriteAll", path);
-    files[path] = bytes;
+    return files[path];
 }
 
 void FakeFiles::Replace(const std::u16string& from, const std::u16string& to) {
-    Record("Replace", from + u"," + to);
+    Record("Replace", from, to);
     files[to] = files.at(from);
     files.erase(from);
 }
 
 void FakeFiles::Remove(const std::u16string& path) noexcept {
-    calls.push_back("Remove(" + Utf8(path) + ")");
+    calls.push_back(Call("Remove", path));
     files.erase(path);
 }
 
@@ -57,37 +44,15 @@ std::u16string FakeFiles::FromAnsi(std::string_view bytes) {
     return text;
 }
 
-template <typename T>
-T FakeCommonDialog::Record(const std::string& name, T value) {
-    if (onCall) {
-        onCall(name);
-    }
-    if constexpr (std::is_same_v<T, std::u16string>) {
-        calls.push_back(name + "=" + Utf8(value));
-    } else if constexpr (std::is_same_v<T, std::nullopt_t>) {
-        calls.push_back(name);
-    } else {
-        calls.push_back(name + "=" + Num(static_cast<double>(value)));
-    }
-    return value;
-}
-
 void FakeCommonDialog::ShowFont() {
-    Record("ShowFont", std::nullopt);
-    if (userCancels && cancelError_) {
+    Record("ShowFont");
+    if (userCancels && cancelError) {
         throw RuntimeError(ErrorNumber::Cancel);
     }
     if (!userCancels) {
-        fontName_ = userFontName.value_or(fontName_);
-        fontSize_ = userFontSize.value_or(fontSize_);
+        fontName = userFontName.value_or(fontName);
+        fontSize = userFontSize.value_or(fontSize);
     }
-}
-
-void FakeWindow::Record(const std::string& name, const std::string& arguments) {
-    if (onCall) {
-        onCall(name);
-    }
-    calls.push_back(name + "(" + arguments + ")");
 }
 
 void FakeWindow::Cls() {
@@ -96,7 +61,7 @@ void FakeWindow::Cls() {
 }
 
 void FakeWindow::Print(std::u16string_view text) {
-    Record("Print", Utf8(text));
+    Record("Print", text);
     if (!text.empty()) {
         outputs.push_back({currentX, currentY, std::u16string(text)});
     }
@@ -105,7 +70,7 @@ void FakeWindow::Print(std::u16string_view text) {
 void FakeWindow::SetMenuChecked(platform::MenuItem item, bool on) {
     static const char* const kNames[] = {"None",   "Hyoji",   "Hfont", "Hfsize",  "Hkotei",
                                          "Hkahen", "Hkubun1", "Hhelp", "Hkubun2", "Hend"};
-    Record("SetMenuChecked", kNames[static_cast<int>(item)] + std::string(on ? ",1" : ",0"));
+    Record("SetMenuChecked", std::string(kNames[static_cast<int>(item)]), on);
     checked[item] = on;
 }
 
@@ -115,7 +80,7 @@ void FakeWindow::End() {
 }
 
 void FakeWindow::ReportError(const RuntimeError& error) {
-    Record("ReportError", std::to_string(static_cast<int>(error.Number())));
+    Record("ReportError", static_cast<int>(error.Number()));
     reports.push_back(error);
 }
 
@@ -124,30 +89,19 @@ void FakeWindow::ShowMessage(std::u16string_view text) {
     messages.emplace_back(text);
 }
 
-void FakeWindow::SetWindowPos(platform::Handle window, platform::Handle insertAfter, std::int32_t x,
-                              std::int32_t y, std::int32_t cx, std::int32_t cy,
-                              std::uint32_t flags) {
-    std::string arguments;
-    for (const std::int64_t value : {window, insertAfter, std::int64_t{x}, std::int64_t{y},
-                                     std::int64_t{cx}, std::int64_t{cy}, std::int64_t{flags}}) {
-        arguments += (arguments.empty() ? "" : ",") + std::to_string(value);
-    }
-    Record("SetWindowPos", arguments);
-}
-
 platform::Handle FakeWindow::CreateFont(const platform::FontRequest& request) {
-    Record("CreateFont", std::to_string(request.height) + "," + Utf8(request.faceName));
+    Record("CreateFont", request.height, request.faceName);
     fontsCreated.push_back(request);
     return static_cast<platform::Handle>(0x200 + fontsCreated.size());
 }
 
 platform::Handle FakeWindow::SelectObject(platform::Handle deviceContext, platform::Handle object) {
-    Record("SelectObject", std::to_string(deviceContext) + "," + std::to_string(object));
+    Record("SelectObject", deviceContext, object);
     return std::exchange(selectedFont, object);
 }
 
 void FakeWindow::DeleteObject(platform::Handle object) {
-    Record("DeleteObject", std::to_string(object));
+    Record("DeleteObject", object);
     fontsDeleted.push_back(object);
 }
 

@@ -15,15 +15,14 @@ std::string Convert(const char* to, const char* from, std::string_view in) {
     if (added) {
         found->second = iconv_open(to, from);
     }
-    iconv_t cd = found->second;
     std::string out(in.size() * 4 + 4, '\0');
     char* inPtr = const_cast<char*>(in.data());
     std::size_t inLeft = in.size();
     char* outPtr = out.data();
     std::size_t outLeft = out.size();
-    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
-        iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const bool done = iconv(found->second, &inPtr, &inLeft, &outPtr, &outLeft) != std::size_t(-1);
+    iconv(found->second, nullptr, nullptr, nullptr, nullptr);
+    if (!done) {
         throw std::runtime_error("text not representable in the target code page");
     }
     out.resize(out.size() - outLeft);
@@ -39,18 +38,17 @@ std::string Utf8(std::u16string_view text) {
     }
 }
 
-std::string Joined(const std::vector<std::string>& calls) {
-    std::string line;
-    for (const std::string& call : calls) {
-        line += (line.empty() ? "" : ",") + call;
-    }
-    return line;
-}
-
 std::string Num(double value) {
-    // Shortest form that reads back exactly: 9000, not 9e+03.
     char buffer[64];
     return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string line;
+    for (const std::string& part : parts) {
+        line += (line.empty() ? "" : ",") + part;
+    }
+    return line;
 }
 
 }  // namespace ruvo::test
