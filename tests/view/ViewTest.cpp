@@ -1,0 +1,376 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "doubles/TestForm.h"
+
+namespace ruvo::test {
+namespace {
+
+using platform::Key;
+using platform::ScrollRequest;
+using platform::Wheel;
+using Bar = platform::ScrollBar;
+
+// Line i, row j of a grid text: a character that names its cell.
+char16_t Named(int line, int row) {
+    return static_cast<char16_t>(0x4E00 + line * 100 + row);
+}
+
+std::u16string Grid(int lines, int length) {
+    std::u16string text;
+    for (int line = 0; line < lines; ++line) {
+        for (int row = 0; row < length; ++row) {
+            text += Named(line, row);
+        }
+        text += u"\r\n";
+    }
+    return text;
+}
+
+// A running window: MS Mincho at 10 points, "あ" 195 × 195 twips, 15 twips a
+// pixel, 1350 × 8550 with a frame of 120 × 840 around the client area.
+class ViewTest : public ::testing::Test, protected TestForm {
+  protected:
+    ViewTest() { AsLoaded(10); }
+
+    void Show(const std::u16string& text) {
+        clipboard.text = text;
+        form.ClipShown = 0;
+        form.Form_Click();
+    }
+
+    // The window's size, each text drawn at its place, and the scroll bars.
+    std::string Seen() {
+        std::string seen = Num(window.width) + "x" + Num(window.height);
+        for (const FakeWindow::Output& output : window.outputs) {
+            seen += " " + Utf8(output.text) + "@" + Num(output.x) + "," + Num(output.y);
+        }
+        return seen + Bars();
+    }
+    // The scroll bars shown, with their maximum, page and position.
+    std::string Bars() {
+        std::string bars;
+        for (const auto& [bar, state] : window.scrollBars) {
+            if (state.visible) {
+                bars += Call(bar == Bar::Horizontal ? " H" : " V", state.maximum, state.page,
+                             state.position);
+            }
+        }
+        return bars;
+    }
+};
+
+TEST_F(ViewTest, ClicksAlternateBetweenTheClipboardAndAnEmptyView) {
+    clipboard.text = u"ab\r\ncd";
+    form.Form_Click();
+    EXPECT_EQ(form.ClipShown, 1);
+    clipboard.text = u"xyz";
+    form.Form_Click();
+    EXPECT_EQ(form.ClipShown, 0);
+    // The clearing click keeps the size and draws an empty line one cell in.
+    EXPECT_EQ(Seen() + Call(" at", window.currentX, window.currentY), "705x1485 at(195,195)");
+    form.Form_Click();
+    EXPECT_EQ(Seen(), "420x1680 x@251.25,195 y@251.25,390 z@251.25,585");
+    EXPECT_EQ(clipboard.reads, 2);
+}
+
+// The font is selected back and deleted before the settings are written, the
+// last thing a click does. A run that fails on the way still releases it and
+// saves nothing.
+TEST_F(ViewTest, EveryRunReleasesItsFont) {
+    struct Case {
+        std::function<void(TestForm&)> arrange;
+        int error;  // 0: none
+        std::size_t fonts;
+    };
+    const Case cases[] = {
+        {[](TestForm&) {}, 0, 1},
+        {[](TestForm& t) { t.clipboard.busy = true; }, 521, 0},
+        {[](TestForm& t) { t.form.CurFontSize = 107374183; }, 6, 0},
+        {[](TestForm& t) { t.window.charWidth = 3e38F; }, 6, 1},
+        {[](TestForm& t) { t.window.onCall = FailOn({"Print"}); }, 68, 1},
+        {[](TestForm& t) { t.window.onCall = FailOn({"SelectObject"}); }, 68, 1},
+    };
+    for (const Case& c : cases) {
+        TestForm run;
+        run.AsLoaded(10);
+        run.clipboard.text = u"ab";
+        c.arrange(run);
+        std::size_t deletedAtWrite = 0;
+        run.files.onCall = [&](const std::string&) {
+            deletedAtWrite = run.window.fontsDeleted.size();
+        };
+
+        run.form.Dispatch([&] { run.form.Form_Click(); });
+
+        EXPECT_EQ(run.window.selectedFont, FakeWindow::kDefaultFont) << c.error;
+        EXPECT_EQ(run.window.fontsCreated.size(), c.fonts) << c.error;
+        EXPECT_EQ(run.window.fontsDeleted.size(), c.fonts) << c.error;
+        EXPECT_EQ(run.window.reports.empty() ? 0 : static_cast<int>(run.window.reports[0].Number()),
+                  c.error);
+        EXPECT_EQ(run.files.calls.size(), c.error == 0 ? 2U : 0U) << c.error;
+        EXPECT_EQ(deletedAtWrite, c.error == 0 ? 1U : 0U) << c.error;
+        EXPECT_EQ(run.form.ClipShown, c.error == 0 ? 1 : 0) << c.error;
+    }
+}
+
+// The height in pixels rounds halves to even; the face is turned a quarter,
+// and nothing else is asked for, whatever the style presets say.
+TEST_F(ViewTest, TheVerticalFontRequest) {
+    struct Case {
+        std::int32_t points;
+        float twipsPerPixel;
+        std::int32_t height;
+    };
+    form.BoldFlag = form.ItalicFlag = 1;
+    for (const Case& c : {Case{9, 15, -12}, Case{10, 15, -13}, Case{11, 15, -15}, Case{9, 8, -22},
+                          Case{11, 8, -28}, Case{107374182, 15, -143165576}}) {
+        window.twipsPerPixel = c.twipsPerPixel;
+        form.CurFontSize = c.points;
+
+        Show(u"ab");
+
+        const platform::FontRequest expected{c.height, 0, 2700, 2700, 0, 0, 0,
+                                             0,        1, 0,    0,    0, 0, u"@MS Mincho"};
+        EXPECT_EQ(window.fontsCreated.back(), expected) << c.points << " at " << c.twipsPerPixel;
+    }
+}
+
+// One column per line however the lines end, 1.5 CharW apart from a quarter
+// cell inside the client area's right edge; one cell per character, CharW
+// down from CharH. The variable mode (any but 0) fits the whole text with a
+// quarter cell to spare, in whole pixels, within the work area; the fixed one
+// keeps the saved size; the empty text keeps any size.
+TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
+    struct Case {
+        std::u16string text;
+        const char* seen;
+        float mode = 1, charWidth = 195, charHeight = 195, availableWidth = 15360, menuWrap = 0;
+    };
+    const char* twoLines = "705x1485 a@536.25,195 b@536.25,390 c@243.75,195 d@243.75,390";
+    const std::u16string loneHigh(1, char16_t{0xD842}), loneLow(1, char16_t{0xDFB7});
+    const Case cases[] = {
+        {.text = u"ab\r\ncd", .seen = twoLines},
+        {.text = u"ab\ncd", .seen = twoLines},
+        {.text = u"ab\rcd\r", .seen = twoLines, .mode = 2},
+        {.text = u"ab\r\ncd\r\n", .seen = twoLines, .mode = -1},
+        {.text = u"ab\r\n\r\ncd",
+         .seen = "1005x1485 a@836.25,195 b@836.25,390 c@251.25,195 d@251.25,390"},
+        {.text = u"x", .seen = "420x1485 x@251.25,195 \u3000@251.25,390"},
+        {.text = u"\r\n", .seen = "420x1095"},
+        {.text = u"ab\r\ncd",
+         .seen = "810x1590 a@641.25,300 b@641.25,495 c@348.75,300 d@348.75,495",
+         .charHeight = 300},
+        {.text = u"ab\r\ncd",
+         .seen = "705x1785 a@536.25,195 b@536.25,390 c@243.75,195 d@243.75,390",
+         .menuWrap = 800},
+        {.text = u"ab\r\ncd",
+         .seen = "600x1485 a@176.25,195 H(1,1,1) V(1,1,0)",
+         .availableWidth = 600},
+        {.text = u"ab\r\ncd", .seen = "420x1485 H(1,1,1) V(1,1,0)", .availableWidth = 15},
+        {.text = u"", .seen = "1350x8550"},
+        {.text = u"", .seen = "1350x8550", .mode = 0},
+        {.text = u"ab\r\ncd",
+         .seen = "1350x8550 a@1181.25,195 b@1181.25,390 c@888.75,195 d@888.75,390",
+         .mode = 0},
+        {.text = u"a\r\n\nb", .seen = "1350x8550 a@1181.25,195 b@596.25,195", .mode = 0},
+        {.text = u"abc",
+         .seen = "1350x8550 a@1190,170 b@1190,330 c@1190,490",
+         .mode = 0,
+         .charWidth = 160,
+         .charHeight = 170},
+        {.text = u"abc",
+         .seen = "1350x8550 a@1110,500 b@1110,980 c@1110,1460",
+         .mode = 0,
+         .charWidth = 480,
+         .charHeight = 500},
+        {.text = u"\U00010000\U0001F600",
+         .seen = "1350x8550 \U00010000@1181.25,195 \U0001F600@1181.25,390",
+         .mode = 0},
+        {.text = u"\u845B\U000E0100\u845B\U00020100",
+         .seen = "1350x8550 \u845B\U000E0100@1181.25,195 \u845B@1181.25,390 \U00020100@1181.25,585",
+         .mode = 0},
+        {.text = u"\u2665\uFE00\u304B\u3099\U0001F600\uFE0F\u3099",
+         .seen = "1350x8550 \u2665\uFE00@1181.25,195 \u304B\u3099@1181.25,390 "
+                 "\U0001F600\uFE0F\u3099@1181.25,585",
+         .mode = 0},
+        {.text = u"a" + loneLow + loneHigh + u"\u3099",
+         .seen = "1350x8550 a@1181.25,195 \uFFFD@1181.25,390 \uFFFD\u3099@1181.25,585",
+         .mode = 0},
+        // A mark with nothing before it to belong to stands alone.
+        {.text = u"\u3099a\n\uFE0Fb",
+         .seen = "1350x8550 \u3099@1181.25,195 a@1181.25,390 \uFE0F@888.75,195 b@888.75,390",
+         .mode = 0},
+    };
+    for (const Case& c : cases) {
+        form.FrameMode = c.mode;
+        window.charWidth = c.charWidth;
+        window.charHeight = c.charHeight;
+        window.availableWidth = c.availableWidth;
+        window.menuWrapWidth = c.menuWrap;
+        window.width = 1350;
+        window.height = 8550;
+
+        Show(c.text);
+
+        EXPECT_EQ(Seen(), c.seen) << Utf8(c.text);
+        EXPECT_EQ(SavedFile(), "\"MS Mincho\",10," + Num(window.width) + "," + Num(window.height) +
+                                   "," + Num(c.mode) + "\r\n");
+    }
+}
+
+// Only cells that reach into the client area are drawn, each where it
+// belongs; the rest is cut at the left and bottom edges. With both scroll
+// bars shown the client area is 975 × 7455: columns 0..3 (x down to 48.75)
+// and rows 0..37 (y up to 7410).
+TEST_F(ViewTest, ALongTextDrawsExactlyTheCellsInTheClientArea) {
+    const auto length = [](int line) { return line % 3 == 0 ? 400 : line % 7; };
+    const auto named = [](int line, int row) {
+        return static_cast<char16_t>(0x4E00 + (line * 31 + row) % 2000);
+    };
+    std::u16string text;
+    for (int line = 0; line < 3000; ++line) {
+        for (int row = 0; row < length(line); ++row) {
+            text += named(line, row);
+        }
+        text += u"\r\n";
+    }
+    form.FrameMode = 0;
+
+    Show(text);
+
+    std::size_t expected = 0;
+    for (int line = 0; line <= 3; ++line) {
+        expected += static_cast<std::size_t>(std::min(length(line), 38));
+    }
+    ASSERT_EQ(window.outputs.size(), expected);
+    for (const FakeWindow::Output& output : window.outputs) {
+        const double line = (926.25 - output.x) / 292.5;
+        const double row = output.y / 195 - 1;
+        ASSERT_TRUE(line == std::floor(line) && row == std::floor(row)) << "between cells";
+        ASSERT_EQ(output.text[0], named(static_cast<int>(line), static_cast<int>(row)));
+    }
+}
+
+// In the fixed mode a client area of 1230 × 7710 shows 4 columns of 38
+// cells, 3 of 36 with both bars; the column bar starts at its right end.
+TEST_F(ViewTest, ScrollBarsShowWhereTheTextDoesNotFit) {
+    struct Case {
+        std::u16string text;
+        const char* bars;
+    };
+    const Case cases[] = {
+        {Grid(4, 38), ""},
+        {Grid(5, 10), " H(4,4,1)"},
+        {Grid(1, 39), " V(38,38,0)"},
+        // The vertical bar leaves room for 3 columns: the horizontal one then
+        // needed leaves room for 36 cells.
+        {Grid(3, 10) + Grid(1, 39), " H(3,3,1) V(38,36,0)"},
+    };
+    form.FrameMode = 0;
+    for (const Case& c : cases) {
+        Show(c.text);
+
+        EXPECT_EQ(Bars(), c.bars);
+    }
+}
+
+// From column 5, cell 5 of 20 columns of 60 cells (3 columns and 36 cells a
+// page, so 17 and 24 are as far as they go). Nothing is written or resized.
+TEST_F(ViewTest, KeysWheelsAndBarsMoveThroughTheText) {
+    struct Case {
+        std::function<void(frmMain&)> input;
+        std::int32_t column, cell;
+    };
+    const auto key = [](Key k) { return [k](frmMain& f) { f.Form_KeyDown(k); }; };
+    const auto wheel = [](Wheel w, int n) {
+        return [w, n](frmMain& f) { f.Form_MouseWheel(w, n); };
+    };
+    const auto bar = [](Bar b, ScrollRequest r, int position = 0) {
+        return [b, r, position](frmMain& f) { f.Form_Scroll(b, r, position); };
+    };
+    const Bar h = Bar::Horizontal, v = Bar::Vertical;
+    const Case cases[] = {
+        {key(Key::Left), 6, 5},
+        {key(Key::Right), 4, 5},
+        {key(Key::PageDown), 8, 5},
+        {key(Key::PageUp), 2, 5},
+        {key(Key::Home), 0, 5},
+        {key(Key::End), 17, 5},
+        {key(Key::Up), 5, 4},
+        {key(Key::Down), 5, 6},
+        {wheel(Wheel::Vertical, 1), 4, 5},
+        {wheel(Wheel::Vertical, -2), 7, 5},
+        {wheel(Wheel::Vertical, 100), 0, 5},
+        {wheel(Wheel::Vertical, -100), 17, 5},
+        {wheel(Wheel::VerticalWithShift, -1), 5, 6},
+        {wheel(Wheel::Horizontal, 1), 4, 5},
+        {bar(h, ScrollRequest::LineLess), 6, 5},
+        {bar(h, ScrollRequest::LineMore), 4, 5},
+        {bar(h, ScrollRequest::PageLess), 8, 5},
+        {bar(h, ScrollRequest::PageMore), 2, 5},
+        {bar(h, ScrollRequest::ToMinimum), 17, 5},
+        {bar(h, ScrollRequest::ToMaximum), 0, 5},
+        {bar(h, ScrollRequest::ToPosition, 17), 0, 5},
+        {bar(h, ScrollRequest::ToPosition, 3), 14, 5},
+        {bar(v, ScrollRequest::LineLess), 5, 4},
+        {bar(v, ScrollRequest::PageMore), 5, 24},
+        {bar(v, ScrollRequest::ToMinimum), 5, 0},
+        {bar(v, ScrollRequest::ToMaximum), 5, 24},
+        {bar(v, ScrollRequest::ToPosition, 10), 5, 10},
+    };
+    form.FrameMode = 0;
+    Show(Grid(20, 60));
+    window.calls.clear();
+    files.calls.clear();
+    for (const Case& c : cases) {
+        form.FirstColumn = form.FirstCell = 5;
+
+        c.input(form);
+
+        const std::u16string first(1, Named(c.column, c.cell));
+        EXPECT_EQ(Seen().substr(0, Seen().find(' ', 10)) + Bars(),
+                  "1350x8550 " + Utf8(first) + "@926.25,195" + Call(" H", 19, 3, 17 - c.column) +
+                      Call(" V", 59, 36, c.cell));
+    }
+    EXPECT_TRUE(files.calls.empty()) << "scrolling wrote the settings";
+    EXPECT_EQ(Joined(window.calls).find("SetWidth"), std::string::npos) << "scrolling resized";
+    EXPECT_EQ(window.selectedFont, FakeWindow::kDefaultFont);
+}
+
+// A showing click starts at the beginning, a clearing one hides the bars; a
+// hand resize keeps the first column at the right edge; scrolling keeps the
+// font the text is shown in, a new one shows with the next showing click.
+TEST_F(ViewTest, ClicksResizesAndFontsAroundScrolling) {
+    form.FrameMode = 0;
+    Show(Grid(20, 60));
+    form.Form_KeyDown(Key::PageDown);
+    form.Form_KeyDown(Key::Down);
+    form.CurFontName = u"IPAGothic";
+
+    window.width = 2000;  // 5 columns a page
+    form.Form_Resize();
+    EXPECT_EQ(
+        Seen().substr(0, Seen().find(' ', 10)) + Bars(),
+        "2000x8550 " + Utf8(std::u16string(1, Named(3, 1))) + "@1576.25,195 H(19,5,12) V(59,36,1)");
+    EXPECT_EQ(window.fontsCreated.back().faceName, u"@MS Mincho");
+    window.width = 6500;  // room for every column and cell
+    window.height = 13000;
+    form.Form_Resize();
+    EXPECT_EQ(Bars(), "");
+    EXPECT_EQ(form.FirstColumn + form.FirstCell, 0);
+
+    form.Form_Click();
+    EXPECT_EQ(Seen(), "6500x13000");
+    window.calls.clear();
+    form.Form_KeyDown(Key::Home);
+    EXPECT_TRUE(window.calls.empty()) << "nothing on display to scroll";
+    form.Form_Click();
+    EXPECT_EQ(window.fontsCreated.back().faceName, u"@IPAGothic");
+}
+
+}  // namespace
+}  // namespace ruvo::test
