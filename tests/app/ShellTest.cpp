@@ -37,61 +37,41 @@ TEST_F(ShellTest, AModeChangeReachesTheFileOnlyThroughTheNextWrite) {
     EXPECT_EQ(SavedFile(), "\"MS Mincho\",12,1500,9000,1\r\n");
 }
 
-TEST_F(ShellTest, FrameSizeCommandsSetTheChecksThenTheModeAndNothingElse) {
-    struct Case {
-        void (frmMain::*command)();
-        float modeBefore;
-        const char* calls;
-        float modeAfter;
-    };
-    const char* toVariable = "SetMenuChecked(Hkahen,1),SetMenuChecked(Hkotei,0)";
-    const char* toFixed = "SetMenuChecked(Hkahen,0),SetMenuChecked(Hkotei,1)";
-    const Case cases[] = {
-        {&frmMain::Hkahen_Click, 0.0F, toVariable, 1.0F},
-        {&frmMain::Hkahen_Click, -1.0F, toVariable, 1.0F},
-        {&frmMain::Hkotei_Click, 1.0F, toFixed, 0.0F},
-        {&frmMain::Hkotei_Click, 2.0F, toFixed, 0.0F},
-    };
-    for (const Case& c : cases) {
-        form.FrameMode = c.modeBefore;
-        window.calls.clear();
-
-        (form.*c.command)();
-
-        EXPECT_EQ(Joined(window.calls), c.calls) << c.modeBefore;
-        EXPECT_EQ(form.FrameMode, c.modeAfter) << c.modeBefore;
-    }
-    EXPECT_TRUE(files.calls.empty());
-}
-
+// Each item reaches its handler; the frame-size commands set the check marks
+// and then the mode, even over a hand-edited one, and write nothing.
 TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
     using platform::MenuItem;
     struct Case {
         MenuItem item;
         const char* window;
         const char* dialog;
+        float mode;
     };
     const Case cases[] = {
-        {MenuItem::Hkotei, "SetMenuChecked(Hkahen,0),SetMenuChecked(Hkotei,1)", ""},
-        {MenuItem::Hkahen, "SetMenuChecked(Hkahen,1),SetMenuChecked(Hkotei,0)", ""},
-        {MenuItem::Hfont, "", "ShowFont()"},
-        {MenuItem::Hhelp, "", "OpenDocument(C:\\Tools\\ruvo.html)"},
-        {MenuItem::Hend, "End()", ""},
-        {MenuItem::None, "", ""},
-        {MenuItem::Hyoji, "", ""},
-        {MenuItem::Hfsize, "", ""},
-        {MenuItem::Hkubun1, "", ""},
-        {MenuItem::Hkubun2, "", ""},
+        {MenuItem::Hkotei, "SetMenuChecked(Hkahen,0),SetMenuChecked(Hkotei,1)", "", 0},
+        {MenuItem::Hkahen, "SetMenuChecked(Hkahen,1),SetMenuChecked(Hkotei,0)", "", 1},
+        {MenuItem::Hfont, "", "ShowFont()", 2},
+        {MenuItem::Hhelp, "", "OpenDocument(C:\\Tools\\ruvo.html)", 2},
+        {MenuItem::Hend, "End()", "", 2},
+        {MenuItem::None, "", "", 2},
+        {MenuItem::Hyoji, "", "", 2},
+        {MenuItem::Hfsize, "", "", 2},
+        {MenuItem::Hkubun1, "", "", 2},
+        {MenuItem::Hkubun2, "", "", 2},
     };
     for (const Case& c : cases) {
+        form.FrameMode = 2;
         window.calls.clear();
         dialog.calls.clear();
+        files.calls.clear();
 
         form.Menu_Click(c.item);
 
-        EXPECT_EQ(Joined(window.calls), c.window) << static_cast<int>(c.item);
-        EXPECT_EQ(dialog.calls.empty() ? "" : dialog.calls.back(), c.dialog)
-            << static_cast<int>(c.item);
+        const auto item = static_cast<int>(c.item);
+        EXPECT_EQ(Joined(window.calls), c.window) << item;
+        EXPECT_EQ(dialog.calls.empty() ? "" : dialog.calls.back(), c.dialog) << item;
+        EXPECT_EQ(form.FrameMode, c.mode) << item;
+        EXPECT_EQ(files.calls.size(), c.item == MenuItem::Hfont ? 2U : 0U) << item;
     }
 }
 
