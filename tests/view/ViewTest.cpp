@@ -151,59 +151,26 @@ TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
         float mode = 1, charWidth = 195, charHeight = 195, availableWidth = 15360, menuWrap = 0;
     };
     const char* twoLines = "705x1485 a@536.25,195 b@536.25,390 c@243.75,195 d@243.75,390";
-    const std::u16string loneHigh(1, char16_t{0xD842}), loneLow(1, char16_t{0xDFB7});
     const Case cases[] = {
-        {.text = u"ab\r\ncd", .seen = twoLines},
-        {.text = u"ab\ncd", .seen = twoLines},
-        {.text = u"ab\rcd\r", .seen = twoLines, .mode = 2},
-        {.text = u"ab\r\ncd\r\n", .seen = twoLines, .mode = -1},
-        {.text = u"ab\r\n\r\ncd",
-         .seen = "1005x1485 a@836.25,195 b@836.25,390 c@251.25,195 d@251.25,390"},
-        {.text = u"x", .seen = "420x1485 x@251.25,195 \u3000@251.25,390"},
-        {.text = u"\r\n", .seen = "420x1095"},
-        {.text = u"ab\r\ncd",
-         .seen = "810x1590 a@641.25,300 b@641.25,495 c@348.75,300 d@348.75,495",
-         .charHeight = 300},
-        {.text = u"ab\r\ncd",
-         .seen = "705x1785 a@536.25,195 b@536.25,390 c@243.75,195 d@243.75,390",
-         .menuWrap = 800},
-        {.text = u"ab\r\ncd",
-         .seen = "600x1485 a@176.25,195 H(1,1,1) V(1,1,0)",
-         .availableWidth = 600},
-        {.text = u"ab\r\ncd", .seen = "420x1485 H(1,1,1) V(1,1,0)", .availableWidth = 15},
-        {.text = u"", .seen = "1350x8550"},
-        {.text = u"", .seen = "1350x8550", .mode = 0},
-        {.text = u"ab\r\ncd",
-         .seen = "1350x8550 a@1181.25,195 b@1181.25,390 c@888.75,195 d@888.75,390",
-         .mode = 0},
-        {.text = u"a\r\n\nb", .seen = "1350x8550 a@1181.25,195 b@596.25,195", .mode = 0},
-        {.text = u"abc",
-         .seen = "1350x8550 a@1190,170 b@1190,330 c@1190,490",
-         .mode = 0,
-         .charWidth = 160,
-         .charHeight = 170},
-        {.text = u"abc",
-         .seen = "1350x8550 a@1110,500 b@1110,980 c@1110,1460",
-         .mode = 0,
-         .charWidth = 480,
-         .charHeight = 500},
-        {.text = u"\U00010000\U0001F600",
-         .seen = "1350x8550 \U00010000@1181.25,195 \U0001F600@1181.25,390",
-         .mode = 0},
-        {.text = u"\u845B\U000E0100\u845B\U00020100",
-         .seen = "1350x8550 \u845B\U000E0100@1181.25,195 \u845B@1181.25,390 \U00020100@1181.25,585",
-         .mode = 0},
-        {.text = u"\u2665\uFE00\u304B\u3099\U0001F600\uFE0F\u3099",
-         .seen = "1350x8550 \u2665\uFE00@1181.25,195 \u304B\u3099@1181.25,390 "
-                 "\U0001F600\uFE0F\u3099@1181.25,585",
-         .mode = 0},
-        {.text = u"a" + loneLow + loneHigh + u"\u3099",
-         .seen = "1350x8550 a@1181.25,195 \uFFFD@1181.25,390 \uFFFD\u3099@1181.25,585",
-         .mode = 0},
-        // A mark with nothing before it to belong to stands alone.
-        {.text = u"\u3099a\n\uFE0Fb",
-         .seen = "1350x8550 \u3099@1181.25,195 a@1181.25,390 \uFE0F@888.75,195 b@888.75,390",
-         .mode = 0},
+        {u"ab\r\ncd", twoLines},
+        {u"ab\ncd", twoLines},
+        {u"ab\rcd\r", twoLines, 2},
+        {u"ab\r\ncd\r\n", twoLines, -1},
+        {u"ab\r\n\r\ncd", "1005x1485 a@836.25,195 b@836.25,390 c@251.25,195 d@251.25,390"},
+        {u"x", "420x1485 x@251.25,195 \u3000@251.25,390"},
+        {u"\r\n", "420x1095"},
+        {u"ab\r\ncd", "810x1590 a@641.25,300 b@641.25,495 c@348.75,300 d@348.75,495", 1, 195, 300},
+        // A narrow window wraps the menu bar, and its frame grows by a row.
+        {u"ab\r\ncd", "705x1785 a@536.25,195 b@536.25,390 c@243.75,195 d@243.75,390", 1, 195, 195,
+         15360, 800},
+        {u"ab\r\ncd", "600x1485 a@176.25,195 H(1,1,1) V(1,1,0)", 1, 195, 195, 600},
+        {u"ab\r\ncd", "420x1485 H(1,1,1) V(1,1,0)", 1, 195, 195, 15},
+        {u"", "1350x8550"},
+        {u"", "1350x8550", 0},
+        {u"ab\r\ncd", "1350x8550 a@1181.25,195 b@1181.25,390 c@888.75,195 d@888.75,390", 0},
+        {u"a\r\n\nb", "1350x8550 a@1181.25,195 b@596.25,195", 0},
+        {u"abc", "1350x8550 a@1190,170 b@1190,330 c@1190,490", 0, 160, 170},
+        {u"abc", "1350x8550 a@1110,500 b@1110,980 c@1110,1460", 0, 480, 500},
     };
     for (const Case& c : cases) {
         form.FrameMode = c.mode;
@@ -219,6 +186,34 @@ TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
         EXPECT_EQ(Seen(), c.seen) << Utf8(c.text);
         EXPECT_EQ(SavedFile(), "\"MS Mincho\",10," + Num(window.width) + "," + Num(window.height) +
                                    "," + Num(c.mode) + "\r\n");
+    }
+}
+
+// A character is one output with its marks, down one column; a lone
+// surrogate shows as U+FFFD, and a mark with nothing to belong to alone.
+TEST_F(ViewTest, EachCharacterIsOneOutput) {
+    const std::u16string loneHigh(1, char16_t{0xD842}), loneLow(1, char16_t{0xDFB7});
+    struct Case {
+        std::u16string text;
+        const char* drawn;
+    };
+    const Case cases[] = {
+        {u"\U00010000\U0001F600", "\U00010000|\U0001F600"},
+        {u"\u845B\U000E0100\u845B\U00020100", "\u845B\U000E0100|\u845B|\U00020100"},
+        {u"\u2665\uFE00\u304B\u3099\U0001F600\uFE0F\u3099",
+         "\u2665\uFE00|\u304B\u3099|\U0001F600\uFE0F\u3099"},
+        {u"a" + loneLow + loneHigh + u"\u3099", "a|\uFFFD|\uFFFD\u3099"},
+        {u"\u3099a\n\uFE0Fb", "\u3099|a|\uFE0F|b"},
+    };
+    form.FrameMode = 0;
+    for (const Case& c : cases) {
+        Show(c.text);
+
+        std::string drawn;
+        for (const FakeWindow::Output& output : window.outputs) {
+            drawn += (drawn.empty() ? "" : "|") + Utf8(output.text);
+        }
+        EXPECT_EQ(drawn, c.drawn) << Utf8(c.text);
     }
 }
 
