@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/FormFixture.h"
+#include "app/MenuTree.h"
 #include "platform/Error.h"
 
 namespace ruvo::test {
@@ -72,6 +73,13 @@ TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
         EXPECT_EQ(dialog.calls.empty() ? "" : dialog.calls.back(), c.dialog) << item;
         EXPECT_EQ(form.FrameMode, c.mode) << item;
         EXPECT_EQ(files.calls.size(), c.item == MenuItem::Hfont ? 2U : 0U) << item;
+    }
+}
+
+// When the window is made, the fixed size is the one checked item.
+TEST_F(ShellTest, OnlyFixedStartsChecked) {
+    for (const platform::MenuEntry& entry : kMenuTree) {
+        EXPECT_EQ(entry.checked, entry.item == platform::MenuItem::Hkotei) << Utf8(entry.caption);
     }
 }
 

@@ -18,31 +18,27 @@ class SettingsFileTest : public FormFixture {
 TEST_F(SettingsFileTest, ReadThenWrittenAgain) {
     struct Case {
         std::string file;
-        std::u16string face;
-        std::int32_t size;
-        float mode;
+        const char* read;
         std::string written;
     };
     const std::string japanese = "\"\x82\x6C\x82\x72\x20\x96\xBE\x92\xA9\",12,1350,8550,1\r\n";
+    const std::string comma = "\"Font, Inc.\",10,1350,8550,0\r\n";
     const Case cases[] = {
-        {kExampleLine, u"MS Mincho", 12, 1, kExampleLine},
-        {japanese, u"ＭＳ 明朝", 12, 1, japanese},
-        {"\"Font, Inc.\",10,1350,8550,0\r\n", u"Font, Inc.", 10, 0,
-         "\"Font, Inc.\",10,1350,8550,0\r\n"},
-        {"\"MS Mincho\"\r\n12\r\n1350\r\n8550\r\n1\r\n", u"MS Mincho", 12, 1, kExampleLine},
-        {"\"MS Mincho\",12,1350,8550,1\r\nsomething else\r\n", u"MS Mincho", 12, 1, kExampleLine},
+        {kExampleLine, "(MS Mincho,12,1350,8550,1)", kExampleLine},
+        {japanese, "(ＭＳ 明朝,12,1350,8550,1)", japanese},
+        {comma, "(Font, Inc.,10,1350,8550,0)", comma},
+        {"\"MS Mincho\"\r\n12\r\n1350\r\n8550\r\n1\r\n", "(MS Mincho,12,1350,8550,1)",
+         kExampleLine},
+        {"\"MS Mincho\",12,1350,8550,1\r\nelse\r\n", "(MS Mincho,12,1350,8550,1)", kExampleLine},
     };
     for (const Case& c : cases) {
         files.files = {{kSettingsPath, c.file}};
         files.calls.clear();
 
         form.ReadSettings();
-        EXPECT_EQ(form.CurFontName, c.face) << c.file;
-        EXPECT_EQ(form.CurFontSize, c.size) << c.file;
-        EXPECT_EQ(form.FrameWidth, 1350) << c.file;
-        EXPECT_EQ(form.FrameHeight, 8550) << c.file;
-        EXPECT_EQ(form.FrameMode, c.mode) << c.file;
-
+        EXPECT_EQ(Call("", form.CurFontName, form.CurFontSize, form.FrameWidth, form.FrameHeight,
+                       form.FrameMode),
+                  c.read);
         form.WriteSettings();
         EXPECT_EQ(files.files, (std::map<std::u16string, std::string>{{kSettingsPath, c.written}}));
         EXPECT_EQ(Joined(files.calls),
