@@ -342,6 +342,8 @@ TEST_F(ViewTest, KeysWheelsAndBarsMoveThroughTheText) {
 // font the text is shown in, a new one shows with the next showing click.
 TEST_F(ViewTest, ClicksResizesAndFontsAroundScrolling) {
     form.FrameMode = 0;
+    form.Form_KeyDown(Key::End);
+    EXPECT_TRUE(window.calls.empty()) << "nothing on display before the first click";
     Show(Grid(20, 60));
     form.Form_KeyDown(Key::PageDown);
     form.Form_KeyDown(Key::Down);
