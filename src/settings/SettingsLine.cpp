@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -74,10 +75,8 @@ std::u16string FormatFraction(float value) {
             digits += scientific[i];
         }
     }
-    int exponent = 0;
-    const std::string_view exponentText = scientific.substr(exponentMark + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
+    // The buffer's zeros end the exponent's digits.
+    const int exponent = std::atoi(scientific.data() + exponentMark + 1);
     digits.erase(digits.find_last_not_of('0') + 1);
 
     // The decimal point stands after `whole` digits of the digit string.
@@ -258,7 +257,7 @@ class FieldReader {
             return;
         }
         const char16_t separator = text_[pos_++];
-        if (separator == u'\r' && pos_ < text_.size() && text_[pos_] == u'\n') {
+        if (separator == u'\r' && text_.substr(pos_, 1) == u"\n") {
             ++pos_;
         }
     }

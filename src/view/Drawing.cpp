@@ -30,12 +30,13 @@ void DrawVertical(frmMain& form, const Cell& cell) {
     const float width = window.ScaleWidth();
     const float height = window.ScaleHeight();
     std::u16string scratch;
-    for (std::size_t column = 0; column + form.FirstColumn < form.LineStarts.size(); ++column) {
+    const auto first = static_cast<std::size_t>(form.FirstColumn);
+    for (std::size_t column = 0; first + column < form.LineStarts.size(); ++column) {
         const double X = ColumnX(width, cell, column);
         if (X <= 0) {
             break;  // this column and all after it lie beyond the left edge
         }
-        std::size_t at = form.LineStarts[column + form.FirstColumn];
+        std::size_t at = form.LineStarts[first + column];
         for (std::int32_t skipped = 0; skipped < form.FirstCell && !EndsLine(text, at); ++skipped) {
             at += CharacterLength(text, at);
         }

@@ -165,8 +165,8 @@ TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
          15360, 800},
         {u"ab\r\ncd", "600x1485 a@176.25,195 H(1,1,1) V(1,1,0)", 1, 195, 195, 600},
         {u"ab\r\ncd", "420x1485 H(1,1,1) V(1,1,0)", 1, 195, 195, 15},
-        {u"", "1350x8550"},
-        {u"", "1350x8550", 0},
+        {u"", "1500x9000"},
+        {u"", "1500x9000", 0},
         {u"ab\r\ncd", "1350x8550 a@1181.25,195 b@1181.25,390 c@888.75,195 d@888.75,390", 0},
         {u"a\r\n\nb", "1350x8550 a@1181.25,195 b@596.25,195", 0},
         {u"abc", "1350x8550 a@1190,170 b@1190,330 c@1190,490", 0, 160, 170},
@@ -174,12 +174,14 @@ TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
     };
     for (const Case& c : cases) {
         form.FrameMode = c.mode;
+        form.FrameWidth = 1350;
+        form.FrameHeight = 8550;
         window.charWidth = c.charWidth;
         window.charHeight = c.charHeight;
         window.availableWidth = c.availableWidth;
         window.menuWrapWidth = c.menuWrap;
-        window.width = 1350;
-        window.height = 8550;
+        window.width = 1500;
+        window.height = 9000;
 
         Show(c.text);
 
@@ -215,6 +217,7 @@ TEST_F(ViewTest, EachCharacterIsOneOutput) {
             drawn += (drawn.empty() ? "" : "|") + Utf8(output.text);
         }
         EXPECT_EQ(drawn, c.drawn) << Utf8(c.text);
+        EXPECT_EQ(Joined(window.calls).find("Print()"), std::string::npos) << "an empty output";
     }
 }
 
@@ -355,19 +358,22 @@ TEST_F(ViewTest, ClicksResizesAndFontsAroundScrolling) {
         Seen().substr(0, Seen().find(' ', 10)) + Bars(),
         "2000x8550 " + Utf8(std::u16string(1, Named(3, 1))) + "@1576.25,195 H(19,5,12) V(59,36,1)");
     EXPECT_EQ(window.fontsCreated.back().faceName, u"@MS Mincho");
-    window.width = 6500;  // room for every column and cell
-    window.height = 13000;
-    form.Form_Resize();
-    EXPECT_EQ(Bars(), "");
-    EXPECT_EQ(form.FirstColumn + form.FirstCell, 0);
 
     form.Form_Click();
-    EXPECT_EQ(Seen(), "6500x13000");
+    EXPECT_EQ(Seen(), "2000x8550");
     window.calls.clear();
     form.Form_KeyDown(Key::Home);
     EXPECT_TRUE(window.calls.empty()) << "nothing on display to scroll";
     form.Form_Click();
+    EXPECT_EQ(
+        Seen().substr(0, Seen().find(' ', 10)) + Bars(),
+        "2000x8550 " + Utf8(std::u16string(1, Named(0, 0))) + "@1576.25,195 H(19,5,15) V(59,36,0)");
     EXPECT_EQ(window.fontsCreated.back().faceName, u"@IPAGothic");
+
+    window.width = 6500;  // room for every column and cell
+    window.height = 13000;
+    form.Form_Resize();
+    EXPECT_EQ(Bars(), "");
 }
 
 }  // namespace
