@@ -37,7 +37,9 @@ TEST(SettingsLineTest, NumbersAsTheFileHoldsThem) {
         {1.0e-5F, "0.00001"},
         {123.456789F, "123.4568"},
         {-98.76543F, "-98.76543"},
+        {-1.5F, "-1.5"},
         {1234567.5F, "1234568"},  // seven digits can round a fraction to a whole number
+        {1234599.5F, "1234600"},
         {9999999.5F, "10000000"},
         {infinity, "error 6"},
         {std::numeric_limits<float>::quiet_NaN(), "error 6"},
@@ -81,6 +83,8 @@ TEST(SettingsLineTest, TheReaderTakesTheWritersLineAndHandEditedOnes) {
         {u"\"A\",12.5,1,1,2", {u"A", 12, 1, 1, 2}},
         {u"\"A\",13.5,1,1,0.5", {u"A", 14, 1, 1, 0.5F}},
         {u"\"A\",1638.5,1,1,-1", {u"A", 1638, 1, 1, -1}},
+        {u"\"A\",1,1,1,340282346638528859811704183484516925440",
+         {u"A", 1, 1, 1, std::numeric_limits<float>::max()}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ParseSettings(c.text, kFile), c.expected) << Utf8(c.text);
@@ -127,6 +131,8 @@ TEST(SettingsLineTest, TheReaderRefusesWhatTheWriterNeverWrites) {
         {u"\"A\",12,１３５０,8550,1", 380, width + u"数値ではありません：「１３５０」"},
         {u"\"A\",12,1350,nan,1", 380, height + u"数値ではありません：「nan」"},
         {u"\"A\",12,1350,8550,x", 380, mode + u"数値ではありません：「x」"},
+        {u"\"A\",12,1350,8550,+-5", 380, mode + u"数値ではありません：「+-5」"},
+        {u"\"A\",12,\u0131350,8550,1", 380, width + u"数値ではありません：「\u0131350」"},
         {u"\"A\",12,1350,8550,-1e39", 380, mode + u"範囲外の数値です：「-1e39」"},
         {u"\"A\",12,1350,8550,1e400", 380, mode + u"範囲外の数値です：「1e400」"},
         {u"\"A\",12,1350,8550," + nines + u"99x", 380, u"「" + nines + u"9…」"},
