@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "doubles/Text.h"
@@ -41,7 +42,13 @@ struct FakeClipboard : platform::Clipboard {
     bool busy = false;    // another program holds it
     int reads = 0;
 
-    std::u16string GetText() override;
+    std::u16string GetText() override {
+        ++reads;
+        if (busy) {
+            throw RuntimeError(ErrorNumber::ClipboardBusy);
+        }
+        return text;
+    }
 };
 
 // An in-memory file system whose ANSI code page is 932.
@@ -54,9 +61,16 @@ struct FakeFiles : platform::Files, Recorder {
     void WriteAll(const std::u16string& path, std::string_view bytes) override {
         files[Recorded("WriteAll", path)] = bytes;
     }
-    void Replace(const std::u16string& from, const std::u16string& to) override;
+    void Replace(const std::u16string& from, const std::u16string& to) override {
+        Record("Replace", from, to);
+        files[to] = files.at(from);
+        files.erase(from);
+    }
     bool Exists(const std::u16string& path) noexcept override { return files.contains(path); }
-    void Remove(const std::u16string& path) noexcept override;
+    void Remove(const std::u16string& path) noexcept override {
+        calls.push_back(Call("Remove", path));  // noexcept: onCall is not asked
+        files.erase(path);
+    }
     std::string ToAnsi(std::u16string_view text) override;
     std::u16string FromAnsi(std::string_view bytes) override;
 };
@@ -132,8 +146,16 @@ struct FakeWindow : platform::Window, Recorder {
     void SetCurrentX(float twips) override { currentX = twips; }
     float CurrentY() override { return currentY; }
     void SetCurrentY(float twips) override { currentY = twips; }
-    void Cls() override;
-    void Print(std::u16string_view text) override;
+    void Cls() override {
+        Record("Cls");
+        outputs.clear();
+    }
+    void Print(std::u16string_view text) override {
+        Record("Print", text);
+        if (!text.empty()) {
+            outputs.push_back({currentX, currentY, std::u16string(text)});
+        }
+    }
     float TextWidth(std::u16string_view text) override {
         return charWidth * static_cast<float>(text.size());
     }
@@ -143,17 +165,36 @@ struct FakeWindow : platform::Window, Recorder {
         scrollBars[bar] = state;
     }
     void SetMenuChecked(platform::MenuItem item, bool on) override;
-    void End() override;
-    void ReportError(const RuntimeError& error) override;
-    void ShowMessage(std::u16string_view text) override;
+    void End() override {
+        Record("End");
+        ended = true;
+    }
+    void ReportError(const RuntimeError& error) override {
+        Record("ReportError", static_cast<int>(error.Number()));
+        reports.push_back(error);
+    }
+    void ShowMessage(std::u16string_view text) override {
+        Record("ShowMessage");
+        messages.emplace_back(text);
+    }
     void SetWindowPos(platform::Handle window, platform::Handle insertAfter, std::int32_t x,
                       std::int32_t y, std::int32_t cx, std::int32_t cy,
                       std::uint32_t flags) override {
         Record("SetWindowPos", window, insertAfter, x, y, cx, cy, flags);
     }
-    platform::Handle CreateFont(const platform::FontRequest& request) override;
-    platform::Handle SelectObject(platform::Handle deviceContext, platform::Handle object) override;
-    void DeleteObject(platform::Handle object) override;
+    platform::Handle CreateFont(const platform::FontRequest& request) override {
+        Record("CreateFont", request.height, request.faceName);
+        fontsCreated.push_back(request);
+        return static_cast<platform::Handle>(0x200 + fontsCreated.size());
+    }
+    platform::Handle SelectObject(platform::Handle deviceContext,
+                                  platform::Handle object) override {
+        Record("SelectObject", deviceContext, object);
+        return std::exchange(selectedFont, object);
+    }
+    void DeleteObject(platform::Handle object) override {
+        fontsDeleted.push_back(Recorded("DeleteObject", object));
+    }
 
   private:
     float Breadth(Bar bar) { return scrollBars[bar].visible ? kScrollBar : 0; }
