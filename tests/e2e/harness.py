@@ -1,9 +1,12 @@
-# Drives the real ruvo.exe under Wine in the test fixture's Xvfb.
+# Drives the real ruvo.exe under Wine in the test fixture's Xvfb, with the
+# environment of tools/wine-env.sh.
 #
-# Every run gets its own folder with copies of the program and its help page
-# and runs inside Wine's own desktop, so that the window has its frame, caption
-# and close button as on Windows. e2e_tool.exe puts text on the clipboard,
-# tells where the client area lies and has the program repaint it.
+# Every run gets a folder of its own with copies of the program and its help
+# page, kept afterwards with the run's screenshots and Ruvo.ini for a person
+# to look at. It runs inside Wine's own desktop, so that the window has its
+# frame, caption and close button as on Windows. e2e_tool.exe puts text on
+# the clipboard, tells where the client area lies and has the program repaint
+# it.
 
 import os
 import pathlib
@@ -13,23 +16,14 @@ import signal
 import subprocess
 import tempfile
 import time
+from itertools import groupby
 
 DESKTOP = "ruvo"  # Wine's desktop window, the screen the program sees
 SCREEN = (1024, 768)
-TITLE = " Ruvo"
 WAIT = 30.0  # seconds for any one thing to happen, on a busy machine
 # Ruvo.ini gets these bytes before a step that may write it, so that a
 # rewrite shows even when it writes what was there.
 STALE = b'"stale",1,15,15,0\r\n'
-
-
-# Returns the first true result of probe() or fails after WAIT seconds.
-def poll(probe, what):
-    end = time.monotonic() + WAIT
-    while not (result := probe()):
-        assert time.monotonic() < end, "timed out waiting for " + what
-        time.sleep(0.2)
-    return result
 
 
 # Wine paints after it handles an event; give it a moment.
@@ -37,38 +31,39 @@ def settle():
     time.sleep(0.8)
 
 
-# Groups whole numbers into runs of neighbours, in order: [[1, 2], [5], ...].
+# Returns the first true result of probe(), once Wine has painted, or fails
+# after WAIT seconds.
+def poll(probe, what):
+    end = time.monotonic() + WAIT
+    while not (result := probe()):
+        assert time.monotonic() < end, "timed out waiting for " + what
+        time.sleep(0.2)
+    settle()
+    return result
+
+
+# Groups whole numbers into runs of neighbours, in order: [[1, 2], [5], ...]
+# (within a run, value minus place is the same).
 def runs(values):
-    values = sorted(values)
-    starts = [i for i, v in enumerate(values) if i == 0 or v > values[i - 1] + 1]
-    return [values[a:b] for a, b in zip(starts, starts[1:] + [len(values)])]
+    return [[v for _, v in g] for _, g in groupby(enumerate(sorted(values)), lambda p: p[1] - p[0])]
 
 
-# Ink grouped into runs of adjacent x, right to left, as pixel sets.
+# The ink's columns (runs of adjacent x) right to left, each as how many
+# characters it shows apart (its runs of ink rows).
 def columns(ink):
-    return [{p for p in ink if p[0] in group} for group in reversed(runs({x for x, _ in ink}))]
+    return [len(runs({y for x, y in ink if x in xs})) for xs in reversed(runs({x for x, _ in ink}))]
 
 
-# How many characters a column of ink shows apart: its runs of ink rows.
-def characters(column):
-    return len(runs({y for _, y in column}))
-
-
-# One run of ruvo.exe in a folder of its own, for the length of a `with`
-# block. The runner sets exe, tool and shots (the screenshots' folder).
+# One run of ruvo.exe in the folder `name` of the screenshots' folder, for
+# the length of a `with` block, which waits for what it needs. The runner
+# sets exe, tool and shots.
 class Ruvo:
     exe = tool = shots = None
 
     def __init__(self, name, settings=None):
-        state = os.environ["RUVO_WINE_STATE"]
-        display = ":" + pathlib.Path(state, "display").read_text().strip()
-        self.env = dict(os.environ, WINEPREFIX=os.path.join(state, "prefix"), WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="ja_JP.UTF-8", DISPLAY=display)
-        self.folder = tempfile.mkdtemp(prefix="ruvo-e2e-")
-        self.shot_folder = os.path.join(Ruvo.shots, name)
-        shutil.rmtree(self.shot_folder, ignore_errors=True)  # an earlier run's
-        os.makedirs(self.shot_folder)
-        self.shot_count = 0
+        self.folder = os.path.join(Ruvo.shots, name)
+        shutil.rmtree(self.folder, ignore_errors=True)  # an earlier run's
+        os.makedirs(self.folder)
         for file in (Ruvo.exe, os.path.join(os.path.dirname(Ruvo.exe), "ruvo.html")):
             shutil.copy(file, self.folder)
         self.ini = pathlib.Path(self.folder, "Ruvo.ini")
@@ -76,17 +71,10 @@ class Ruvo:
             self.ini.write_bytes(settings)
 
     def __enter__(self):
-        exe = "Z:" + os.path.join(self.folder, "ruvo.exe").replace("/", "\\")
         self.process = subprocess.Popen(
-            ["wine", "explorer", "/desktop=%s,%dx%d" % (DESKTOP, *SCREEN), exe], env=self.env,
+            ["wine", "explorer", "/desktop=%s,%dx%d" % (DESKTOP, *SCREEN), "ruvo.exe"],
             cwd=self.folder, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL, start_new_session=True)
-        try:
-            poll(self.windows, "the program's window")
-        except AssertionError:
-            self.__exit__()
-            raise
-        settle()
         return self
 
     def __exit__(self, *exc):
@@ -94,36 +82,45 @@ class Ruvo:
             # The desktop, ruvo.exe and its launcher share one process group.
             os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait(timeout=WAIT)
-        shutil.rmtree(self.folder, ignore_errors=True)
-
-    # Has Wine's browser launcher hand web pages to this shell script. Wine
-    # registers .html as a web page only with its HTML engine, which the test
-    # prefix leaves out; so that is done here.
-    def use_browser(self, script):
-        browser = pathlib.Path(self.folder, "browser")
-        browser.write_text("#!/bin/sh\n" + script)
-        browser.chmod(0o755)
-        self.call("wine", "reg", "add", r"HKCR\.html", "/ve", "/d", "htmlfile", "/f")
-        self.call("wine", "reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d",
-                  str(browser), "/f")
 
     # Runs a program to its end and returns its output, through a file: Wine
     # processes that a Windows program starts inherit the output and would
     # hold a pipe open.
     def call(self, *args):
         with tempfile.TemporaryFile() as out:
-            subprocess.run(args, env=self.env, check=True, stdin=subprocess.DEVNULL, stdout=out,
+            subprocess.run(args, check=True, stdin=subprocess.DEVNULL, stdout=out,
                            stderr=subprocess.DEVNULL, timeout=WAIT)
             out.seek(0)
             return out.read()
 
     def keys(self, *names):
         self.call("xdotool", "key", "--delay", "300", *names)
-        time.sleep(0.3)
+        settle()
+
+    # Ends the program with keys.
+    def close(self, *keys):
+        self.keys(*keys)
+        self.process.wait(timeout=WAIT)
+
+    # Has Wine's browser launcher hand web pages to a script that notes them,
+    # presses keys and returns the pages noted. Wine registers .html as a web
+    # page only with its HTML engine, which the test prefix leaves out; so
+    # that is done here.
+    def browse(self, *keys):
+        browser, given = pathlib.Path(self.folder, "browser"), pathlib.Path(self.folder, "given")
+        browser.write_text(f'#!/bin/sh\nprintf "%s\\n" "$@" >>"{given}"\n')
+        browser.chmod(0o755)
+        self.call("wine", "reg", "add", r"HKCR\.html", "/ve", "/d", "htmlfile", "/f")
+        self.call("wine", "reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d",
+                  str(browser), "/f")
+        self.keys(*keys)
+        return poll(lambda: given.exists() and given.read_text(), "the browser to be given a page")
 
     # (caption, x, y, width, height) of each window ruvo.exe shows.
     def windows(self):
-        tree = self.call("xwininfo", "-root", "-tree").decode(errors="replace")
+        # xwininfo fails when a window goes while it looks; what it saw is enough.
+        tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True,
+                              errors="replace", timeout=WAIT).stdout
         pattern = re.compile(r'0x[0-9a-f]+ "(.*)": \("ruvo\.exe" "ruvo\.exe"\)\s+'
                              r'(\d+)x(\d+)\+(-?\d+)\+(-?\d+)')
         found = [(m[1], *map(int, m.group(4, 5, 2, 3))) for m in pattern.finditer(tree)]
@@ -141,10 +138,18 @@ class Ruvo:
     def client(self):
         return tuple(int(v) for v in self.call("wine", Ruvo.tool, "client", DESKTOP).split())
 
-    # Has the program paint its client area anew, as after a cover on Windows.
-    def repaint(self):
+    # Takes a screenshot while another window covers the program's and returns
+    # its ink, then has the program paint its client area anew, as Windows
+    # asks a window to once the cover has gone.
+    def cover(self):
+        with subprocess.Popen(["xmessage", "-geometry", "300x700+0+0", "-bg", "gray50", "c"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) as cover:
+            settle()
+            covered = self.ink("covered")
+            cover.kill()
         self.call("wine", Ruvo.tool, "repaint", DESKTOP)
         settle()
+        return covered
 
     # Takes a screenshot, kept for a person to look at, and returns its dark
     # pixels (text colour on the window colour) in the box (left, top, right,
@@ -152,42 +157,19 @@ class Ruvo:
     def ink(self, label, box=None):
         left, top, right, bottom = box or self.client()[:4]
         width = right - left
-        self.shot_count += 1
-        path = os.path.join(self.shot_folder, f"{self.shot_count:02d}-{label}.png")
-        gray = self.call("convert", "x:root", "-write", path, "-crop",
-                         f"{width}x{bottom - top}+{left}+{top}", "-depth", "8", "gray:-")
+        gray = self.call("convert", "x:root", "-write", os.path.join(self.folder, label + ".png"),
+                         "-crop", f"{width}x{bottom - top}+{left}+{top}", "-depth", "8", "gray:-")
         assert len(gray) == width * (bottom - top), f"{label}: the box is off the screen"
         return {(left + i % width, top + i // width) for i, v in enumerate(gray) if v < 128}
 
-    # Clicks low in the client area, clear of the caption and the menu, and
-    # returns the settings line the click wrote.
+    # Puts text on the clipboard and clicks low in the client area, clear of
+    # the caption and the menu; returns the settings line the click wrote.
+    def show(self, text):
+        self.call("wine", Ruvo.tool, "clip", text)
+        return self.click()
+
     def click(self):
         left, _, right, bottom = self.client()[:4]
         self.ini.write_bytes(STALE)
         self.call("xdotool", "mousemove", str((left + right) // 2), str(bottom - 5), "click", "1")
-        line = poll(lambda: (data := self.ini.read_bytes()) != STALE and data,
-                    "the settings write after a click")
-        settle()
-        return line
-
-    # Puts text on the clipboard as it is (X's clipboard would turn every
-    # LF into CR LF) and clicks; returns the settings line written.
-    def show(self, text):
-        clip = pathlib.Path(self.folder, "clip.txt")
-        clip.write_text(text, encoding="utf-8", newline="")
-        self.call("wine", Ruvo.tool, "clip", "Z:" + str(clip).replace("/", "\\"))
-        return self.click()
-
-    def frame_size_menu(self):
-        # Alt+O opens the drop-down at フォント; Down moves to フレームサイズ and
-        # Right opens its submenu. (The shared access key S would do under
-        # Windows, where it cycles between the two items; Wine runs the first.)
-        self.keys("alt+o", "Down", "Right")
-        settle()
-
-    # Ends the program with keys; returns Ruvo.ini as it is then.
-    def close(self, *keys):
-        self.ini.write_bytes(STALE)
-        self.keys(*keys)
-        self.process.wait(timeout=WAIT)
-        return self.ini.read_bytes()
+        return poll(lambda: (data := self.ini.read_bytes()) != STALE and data, "a settings write")
