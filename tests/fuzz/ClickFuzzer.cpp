@@ -9,149 +9,123 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <numeric>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "doubles/TestForm.h"
 #include "doubles/Text.h"
 #include "settings/SettingsLine.h"
 
+namespace ruvo::test {
 namespace {
 
-using ruvo::platform::Key;
-using ruvo::platform::ScrollBar;
-using ruvo::platform::ScrollRequest;
-using ruvo::platform::Wheel;
-using ruvo::test::FakeWindow;
-using ruvo::test::TestForm;
+using platform::ScrollBar;
+using platform::ScrollRequest;
 
-void Require(bool holds, const char* what) {
+void Require(bool holds, const std::string& what) {
     if (!holds) {
-        std::fprintf(stderr, "%s\n", what);
+        std::fprintf(stderr, "%s\n", what.c_str());
         std::abort();
     }
 }
 
-// Text a font can draw: no line break, no surrogate outside a pair.
-bool Drawable(std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            ++i;  // a pair
-        } else if (unit == u'\r' || unit == u'\n' || (unit >= 0xD800 && unit <= 0xDFFF)) {
-            return false;
-        }
-    }
-    return true;
+// Text a font can draw: no line break, and a high surrogate exactly where
+// a low one follows.
+bool Drawable(const FakeWindow::Output& output) {
+    const std::u16string padded = u" " + output.text + u" ";
+    return std::ranges::adjacent_find(padded, [](char16_t unit, char16_t next) {
+               return ((unit & 0xFC00) == 0xD800) != ((next & 0xFC00) == 0xDC00) || next == u'\r' ||
+                      next == u'\n';
+           }) == padded.end();
 }
 
-// The event ran without a report, released its fonts, and drew no more
-// than the client area shows: columns stand 1.5 cells apart and a column
-// steps one cell down, and a margin allows for those the edges cut.
-void RequireSound(TestForm& t, bool handled) {
-    if (!handled) {
-        std::fprintf(stderr, "reported: %s\n",
-                     ruvo::test::Utf8(t.window.reports.at(0).Text()).c_str());
-        std::abort();
-    }
-    const FakeWindow& window = t.window;
-    std::vector<ruvo::platform::Handle> created;
-    for (std::size_t i = 1; i <= window.fontsCreated.size(); ++i) {
-        created.push_back(static_cast<ruvo::platform::Handle>(0x200 + i));
-    }
-    Require(window.fontsDeleted == created, "a vertical font was not deleted");
-    Require(window.selectedFont == FakeWindow::kDefaultFont, "the vertical font stays selected");
-
-    for (const FakeWindow::Output& output : window.outputs) {
-        Require(Drawable(output.text), "a line break or a lone surrogate was drawn");
-    }
-    const double cell = window.charWidth;
-
-    const double columns = std::floor(std::max(0.0F, t.window.ScaleWidth()) / (1.5 * cell));
-    const double cells = std::floor(std::max(0.0F, t.window.ScaleHeight()) / cell);
-    if (static_cast<double>(window.outputs.size()) > (columns + 2) * (cells + 2)) {
-        std::fprintf(stderr, "%zu text outputs in a client area of %g x %g twips, cell %g\n",
-                     window.outputs.size(), static_cast<double>(t.window.ScaleWidth()),
-                     static_cast<double>(t.window.ScaleHeight()), cell);
-        std::abort();
-    }
+// Runs one event. It may report nothing, must select the vertical font back
+// out and delete each one made (the double numbers them from 0x201), and
+// may draw no line break or lone surrogate and no more than the client area
+// shows: columns stand 1.5 cells apart and a column steps one cell down,
+// and a margin allows for those the edges cut.
+void Dispatch(TestForm& t, const std::function<void()>& event) {
+    FakeWindow& w = t.window;
+    const bool handled = t.form.Dispatch(event);
+    Require(handled, "reported: " + (handled ? "" : Utf8(w.reports.at(0).Text())));
+    Require(w.selectedFont == FakeWindow::kDefaultFont, "the vertical font stays selected");
+    std::vector<platform::Handle> made(w.fontsCreated.size());
+    std::iota(made.begin(), made.end(), 0x201);
+    Require(w.fontsDeleted == made, "a vertical font was not deleted");
+    Require(std::ranges::all_of(w.outputs, Drawable), "a line break or a lone surrogate was drawn");
+    const float width = std::max(0.0F, w.ScaleWidth()), height = std::max(0.0F, w.ScaleHeight());
+    const double most =
+        (std::floor(width / (1.5 * w.charWidth)) + 2) * (std::floor(height / w.charWidth) + 2);
+    Require(static_cast<double>(w.outputs.size()) <= most,
+            std::to_string(w.outputs.size()) + " text outputs in a client area of " + Num(width) +
+                " x " + Num(height) + " twips, cell " + Num(w.charWidth));
 }
 
-// A move as the keys, the wheel, the scroll bars or a resize make it.
+// A move as the keys, the wheel, the scroll bars or a resize make it, each
+// taking its values from the input as it runs; the enumerations count from 0.
 void Move(TestForm& t, FuzzedDataProvider& input) {
-    switch (input.ConsumeIntegralInRange(0, 3)) {
-        case 0: {
-            const Key key =
-                input.PickValueInArray({Key::Left, Key::Right, Key::Up, Key::Down, Key::PageUp,
-                                        Key::PageDown, Key::Home, Key::End});
-            RequireSound(t, t.form.Dispatch([&] { t.form.Form_KeyDown(key); }));
-            return;
-        }
-        case 1: {
-            const Wheel wheel = input.PickValueInArray(
-                {Wheel::Vertical, Wheel::VerticalWithShift, Wheel::Horizontal});
+    frmMain& f = t.form;
+    const std::function<void()> moves[] = {
+        [&] { f.Form_KeyDown(static_cast<platform::Key>(input.ConsumeIntegralInRange(0, 7))); },
+        [&] {
+            const auto wheel = static_cast<platform::Wheel>(input.ConsumeIntegralInRange(0, 2));
             // A wheel reports at most 32767 / 120 notches at once.
-            const std::int32_t notches = input.ConsumeIntegralInRange(-273, 273);
-            RequireSound(t, t.form.Dispatch([&] { t.form.Form_MouseWheel(wheel, notches); }));
-            return;
-        }
-        case 2: {
+            f.Form_MouseWheel(wheel, input.ConsumeIntegralInRange(-273, 273));
+        },
+        [&] {
             const ScrollBar bar = input.ConsumeBool() ? ScrollBar::Horizontal : ScrollBar::Vertical;
-            const ScrollRequest request = input.PickValueInArray(
-                {ScrollRequest::LineLess, ScrollRequest::LineMore, ScrollRequest::PageLess,
-                 ScrollRequest::PageMore, ScrollRequest::ToMinimum, ScrollRequest::ToMaximum,
-                 ScrollRequest::ToPosition});
+            const auto request = static_cast<ScrollRequest>(input.ConsumeIntegralInRange(0, 6));
             // A thumb stands within its bar.
-            const auto position = static_cast<std::int32_t>(
-                std::round(input.ConsumeProbability<double>() * t.window.scrollBars[bar].maximum));
-            RequireSound(t, t.form.Dispatch([&] { t.form.Form_Scroll(bar, request, position); }));
-            return;
-        }
-        default:
+            const double position =
+                input.ConsumeProbability<double>() * t.window.scrollBars[bar].maximum;
+            f.Form_Scroll(bar, request, static_cast<std::int32_t>(std::round(position)));
+        },
+        [&] {
             t.window.width = input.ConsumeFloatingPointInRange(1.0F, 491505.0F);
             t.window.height = input.ConsumeFloatingPointInRange(1.0F, 491505.0F);
-            RequireSound(t, t.form.Dispatch([&] { t.form.Form_Resize(); }));
-    }
+            f.Form_Resize();
+        }};
+    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 3)]);
 }
 
 }  // namespace
 
+// In this namespace for its helpers; C linkage makes it the one libFuzzer calls.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     TestForm t;
+    FakeWindow& w = t.window;
 
     // The settings and the screen come from the end of the input.
-    const ruvo::SettingsRecord settings{
-        u"MS Mincho", input.ConsumeIntegralInRange(1, 1638),
-        input.ConsumeFloatingPointInRange(1.0, 491505.0),
-        input.ConsumeFloatingPointInRange(1.0, 491505.0),
-        input.ConsumeBool() ? 0.0F : input.ConsumeFloatingPoint<float>()};
-    t.files.files[TestForm::kSettingsPath] = t.files.ToAnsi(ruvo::FormatSettingsLine(settings));
-    t.window.twipsPerPixel = input.PickValueInArray({15.0F, 12.0F, 10.0F, 7.5F});
+    const SettingsRecord settings{u"MS Mincho", input.ConsumeIntegralInRange(1, 1638),
+                                  input.ConsumeFloatingPointInRange(1.0, 491505.0),
+                                  input.ConsumeFloatingPointInRange(1.0, 491505.0),
+                                  input.ConsumeBool() ? 0.0F : input.ConsumeFloatingPoint<float>()};
+    t.files.files[TestForm::kSettingsPath] = t.files.ToAnsi(FormatSettingsLine(settings));
+    w.twipsPerPixel = input.PickValueInArray({15.0F, 12.0F, 10.0F, 7.5F});
     // A full-width character fills its em, points × 20 twips, in whole pixels.
-    const float pixels = std::max(
-        1.0F, std::round(static_cast<float>(settings.fontSize) * 20.0F / t.window.twipsPerPixel));
-    t.window.charWidth = t.window.charHeight = pixels * t.window.twipsPerPixel;
+    const float em = std::round(static_cast<float>(settings.fontSize) * 20.0F / w.twipsPerPixel);
+    w.charWidth = w.charHeight = std::max(1.0F, em) * w.twipsPerPixel;
     // The window may stand anywhere, even beyond the work area's edges.
-    t.window.availableWidth = input.ConsumeFloatingPointInRange(-491505.0F, 491505.0F);
-    t.window.availableHeight = input.ConsumeFloatingPointInRange(-491505.0F, 491505.0F);
-    t.window.menuWrapWidth = input.ConsumeFloatingPointInRange(0.0F, 3000.0F);
+    w.availableWidth = input.ConsumeFloatingPointInRange(-491505.0F, 491505.0F);
+    w.availableHeight = input.ConsumeFloatingPointInRange(-491505.0F, 491505.0F);
+    w.menuWrapWidth = input.ConsumeFloatingPointInRange(0.0F, 3000.0F);
 
-    // The clipboard text from the front: any UTF-16 units, little-endian.
-    const std::vector<std::uint8_t> bytes = input.ConsumeBytes<std::uint8_t>(
-        input.ConsumeIntegralInRange<std::size_t>(0, input.remaining_bytes()));
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        t.clipboard.text += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
-    }
+    // The clipboard text from the front: any UTF-16 units, little-endian as here.
+    std::u16string& text = t.clipboard.text;
+    text.resize(input.ConsumeIntegralInRange<std::size_t>(0, input.remaining_bytes()) / 2);
+    input.ConsumeData(text.data(), text.size() * 2);
 
-    RequireSound(t, t.form.Dispatch([&] { t.form.Form_Load(); }));
-    RequireSound(t, t.form.Dispatch([&] { t.form.Form_Click(); }));
+    Dispatch(t, [&] { t.form.Form_Load(); });
+    Dispatch(t, [&] { t.form.Form_Click(); });
     for (int moves = 0; moves < 8 && input.remaining_bytes() != 0; ++moves) {
         Move(t, input);
     }
-    RequireSound(t, t.form.Dispatch([&] { t.form.Form_Click(); }));
-    Require(t.window.outputs.empty(), "the clearing click left text");
+    Dispatch(t, [&] { t.form.Form_Click(); });
+    Require(w.outputs.empty(), "the clearing click left text");
     return 0;
 }
+
+}  // namespace ruvo::test

@@ -14,48 +14,45 @@
 #include "platform/Error.h"
 #include "settings/SettingsLine.h"
 
+namespace ruvo::test {
 namespace {
 
 const std::u16string kFile = u"C:\\Tools\\Ruvo.ini";
 
 void Require(bool holds, const std::string& what, const std::u16string& line) {
     if (!holds) {
-        std::fprintf(stderr, "%s\nwritten line: %s\n", what.c_str(),
-                     ruvo::test::Utf8(line).c_str());
+        std::fprintf(stderr, "%s\nwritten line: %s\n", what.c_str(), Utf8(line).c_str());
         std::abort();
     }
 }
 
 // A value as the file carries it: whole floats exactly, fractions to seven digits.
 bool SameSingle(double original, double reread) {
-    const float value = static_cast<float>(original);
-    if (std::trunc(value) == value) {
-        return reread == value;
-    }
-    return std::fabs(reread - value) <= std::fabs(value) * 6e-7;
+    const auto value = static_cast<float>(original);
+    return std::trunc(value) == value ? reread == value
+                                      : std::fabs(reread - value) <= std::fabs(value) * 6e-7;
 }
 
 }  // namespace
 
+// In this namespace for its helpers; C linkage makes it the one libFuzzer calls.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    ruvo::test::FakeFiles files;
-    ruvo::SettingsRecord record;
+    FakeFiles files;
+    SettingsRecord record;
     try {
-        const std::u16string text =
-            files.FromAnsi(std::string(reinterpret_cast<const char*>(data), size));
-        record = ruvo::ParseSettings(text, kFile);
+        record = ParseSettings(files.FromAnsi({reinterpret_cast<const char*>(data), size}), kFile);
     } catch (const std::runtime_error&) {
         return 0;  // not CP932
-    } catch (const ruvo::RuntimeError&) {
+    } catch (const RuntimeError&) {
         return 0;  // refused with the settings report
     }
 
-    const std::u16string line = ruvo::FormatSettingsLine(record);
-    ruvo::SettingsRecord reread;
+    const std::u16string line = FormatSettingsLine(record);
+    SettingsRecord reread;
     try {
-        reread = ruvo::ParseSettings(files.FromAnsi(files.ToAnsi(line)), kFile);
-    } catch (const ruvo::RuntimeError& error) {
-        Require(false, ruvo::test::Utf8(error.Text()), line);
+        reread = ParseSettings(files.FromAnsi(files.ToAnsi(line)), kFile);
+    } catch (const RuntimeError& error) {
+        Require(false, Utf8(error.Text()), line);
     } catch (const std::runtime_error& error) {
         Require(false, error.what(), line);  // the double's code page conversion
     }
@@ -67,3 +64,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(SameSingle(record.frameMode, reread.frameMode), "mode changed", line);
     return 0;
 }
+
+}  // namespace ruvo::test
