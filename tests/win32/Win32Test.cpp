@@ -1,0 +1,240 @@
+// The Windows layer tested for real under Wine: twips and pixels, the window,
+// Ruvo.ini's file and the clipboard.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <future>
+#include <string>
+#include <tuple>
+
+#include "app/MenuTree.h"
+#include "platform/Error.h"
+#include "platform/win32/Twips.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Window.h"
+
+namespace ruvo::win32 {
+namespace {
+
+// Throws a RuntimeError of that number whose text names the path.
+auto ThrowsError(ErrorNumber number, const std::u16string& path = {}) {
+    const auto text = [](const RuntimeError& error) { return ToWide(error.Text()); };
+    return ::testing::Throws<RuntimeError>(
+        ::testing::AllOf(::testing::Property(&RuntimeError::Number, number),
+                         ::testing::ResultOf(text, ::testing::HasSubstr(ToWide(path)))));
+}
+
+// 7.5, 22.5 and -22.5 twips are halves of a pixel at 96 dpi, 1350 one at 120;
+// a resolution of 0, a device that reports none, counts as 96 dpi.
+TEST(TwipsTest, PixelsAreTheNearestAtTheResolutionHalvesToEven) {
+    using Case = std::tuple<float, int, int>;
+    for (const auto& [twips, dpi, pixels] :
+         {Case{1358, 96, 91}, Case{7.5F, 96, 0}, Case{22.5F, 96, 2}, Case{-22.5F, 96, -2},
+          Case{1350, 0, 90}, Case{1350, 120, 112}}) {
+        EXPECT_EQ(TwipsToPixels(twips, TwipsPerPixel(dpi)), pixels) << twips << " at " << dpi;
+    }
+    EXPECT_THAT([] { TwipsToPixels(1e30F, 15); }, ThrowsError(ErrorNumber::Overflow));
+}
+
+using platform::MenuItem;
+
+struct WindowTest : ::testing::Test {
+    // Whether any pixel of the back buffer in the area differs from the background.
+    bool HasInk(const RECT& area) {
+        const auto dc = reinterpret_cast<HDC>(window_.DeviceContext());
+        bool ink = false;
+        for (LONG y = area.top; y < area.bottom; ++y) {
+            for (LONG x = area.left; x < area.right; ++x) {
+                ink = ink || ::GetPixel(dc, x, y) != ::GetSysColor(COLOR_WINDOW);
+            }
+        }
+        return ink;
+    }
+
+    Win32Window window_{::GetModuleHandleW(nullptr), kMenuTree};
+};
+
+// Twips keep their length on a monitor of another scale: the window takes the
+// rectangle the system suggests there, a size set is whole pixels (15 twips each
+// at 96 dpi, 10 at 144, where 217.5 pixels are 218), a narrow one not widened to
+// the platform's minimum, and drawing lands at the scale's pixels. Growing the
+// window keeps what the buffer holds; the second place lies in the part it grew
+// by, so ink there before the character is a drawn line end or a grown part not
+// cleared to the background.
+TEST_F(WindowTest, TwipsFollowTheMonitorsScaleAndTheBufferKeepsTheDrawingAsItGrows) {
+    using Case = std::tuple<WORD, float, float, float, float>;  // dpi, twips set, read back
+    for (const auto& [dpi, width, height, readWidth, readHeight] :
+         {Case{96, 900, 2175, 900, 2175}, Case{144, 600, 2175, 600, 2180}}) {
+        RECT suggested{100, 50, 235, 650}, outer{};
+        ::SendMessageW(window_.Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                       reinterpret_cast<LPARAM>(&suggested));
+        ::GetWindowRect(window_.Hwnd(), &outer);
+        EXPECT_TRUE(::EqualRect(&outer, &suggested)) << dpi << " dpi";
+        EXPECT_FLOAT_EQ(window_.TwipsPerPixelX(), 1440.0F / dpi);
+        window_.SetWidth(width);
+        window_.SetHeight(height);
+        EXPECT_EQ(std::pair(window_.Width(), window_.Height()), std::pair(readWidth, readHeight))
+            << dpi << " dpi";
+    }
+    window_.SetCurrentX(300);
+    window_.SetCurrentY(300);
+    window_.Print(u"あ");
+    EXPECT_FALSE(HasInk(RECT{0, 0, 30, 100}) || HasInk(RECT{0, 0, 100, 30})) << "ink before 30,30";
+    window_.SetWidth(6000);
+    EXPECT_TRUE(HasInk(RECT{30, 30, 70, 70})) << "no character at 30,30 after growing";
+    window_.SetCurrentX(3000);  // 300 pixels, past the old buffer's edge
+    window_.Print(u"\r\n");
+    EXPECT_FALSE(HasInk(RECT{295, 25, 360, 70})) << "ink without a character";
+    window_.Print(u"い");
+    EXPECT_TRUE(HasInk(RECT{295, 25, 360, 70})) << "no ink in the grown part";
+}
+
+// The view draws with "@" faces, turned for vertical writing; Wine draws the
+// caption's buttons with Marlett ("r" closes), or as "0 1 r" in another face.
+TEST_F(WindowTest, EachFaceIsThereAndMeasuresWhatItDraws) {
+    using Case = std::tuple<std::u16string, std::uint32_t, std::u16string>;
+    for (const auto& [face, charSet, text] :
+         {Case{u"@MS Mincho", SHIFTJIS_CHARSET, u"あ"}, Case{u"Marlett", SYMBOL_CHARSET, u"r"}}) {
+        const auto font = window_.CreateFont({.height = -16, .charSet = charSet, .faceName = face});
+        const platform::Handle previous = window_.SelectObject(window_.DeviceContext(), font);
+        wchar_t chosen[LF_FACESIZE] = {};
+        ::GetTextFaceW(reinterpret_cast<HDC>(window_.DeviceContext()), LF_FACESIZE, chosen);
+        EXPECT_EQ(FromWide(chosen), face) << "the font mapper chose another face";
+        EXPECT_GT(window_.TextWidth(text), 0);
+        EXPECT_EQ(window_.SelectObject(window_.DeviceContext(), previous), font);
+        window_.DeleteObject(font);
+    }
+}
+
+// 書式 holds フォント, the drop-down フレームサイズ (固定, 可変), a separator, ヘルプ,
+// a separator and 終了.
+TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
+    HMENU bar = ::GetMenu(window_.Hwnd()), format = ::GetSubMenu(bar, 0);
+    ASSERT_EQ(::GetMenuItemCount(bar), 1);
+    wchar_t caption[64] = {};
+    ::GetMenuStringW(bar, 0, caption, 64, MF_BYPOSITION);
+    EXPECT_EQ(FromWide(caption), u"書式(&O)");
+    EXPECT_EQ(::GetMenuItemCount(format), 6);
+    EXPECT_EQ(::GetMenuState(format, 2, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
+    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 1)), 2);
+
+    const auto checked = [bar](MenuItem item) {
+        return (::GetMenuState(bar, static_cast<UINT>(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    EXPECT_TRUE(checked(MenuItem::Hkotei) && !checked(MenuItem::Hkahen));
+    window_.SetMenuChecked(MenuItem::Hkahen, true);
+    window_.SetMenuChecked(MenuItem::Hkotei, false);
+    EXPECT_TRUE(checked(MenuItem::Hkahen) && !checked(MenuItem::Hkotei));
+}
+
+struct Events : WindowEvents {
+    MOCK_METHOD(void, Load, (), (noexcept, override));
+    MOCK_METHOD(void, Click, (), (noexcept, override));
+    MOCK_METHOD(void, Command, (MenuItem), (noexcept, override));
+    MOCK_METHOD(void, KeyDown, (platform::Key), (noexcept, override));
+    MOCK_METHOD(void, MouseWheel, (platform::Wheel, std::int32_t), (noexcept, override));
+    MOCK_METHOD(void, Scroll, (platform::ScrollBar, platform::ScrollRequest, std::int32_t),
+                (noexcept, override));
+    MOCK_METHOD(void, Resize, (), (noexcept, override));
+    MOCK_METHOD(void, Unload, (), (noexcept, override));
+};
+
+// The input waits in the queue while the load handler runs, then reaches the
+// handlers one by one; a close ends the loop, the window still there for Unload.
+// Nothing reaches a handler from the drop-down 書式 chosen, a button going up
+// that never went down, one released off the client area, F1, the first half
+// of a notch (the second adds up to one) or the end of a scroll.
+TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
+    using Input = std::tuple<UINT, WPARAM, LPARAM>;
+    const Input down{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20)};
+    const Input up{WM_LBUTTONUP, 0, MAKELPARAM(20, 20)};
+    const Input halfNotch{WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0};
+    for (const auto& [message, wParam, lParam] :
+         {down, up, Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::Hkahen), 0},
+          Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::Hyoji), 0}, up, down,
+          Input{WM_LBUTTONUP, 0, MAKELPARAM(20, 30000)}, Input{WM_KEYDOWN, VK_NEXT, 0},
+          Input{WM_KEYDOWN, VK_F1, 0},
+          Input{WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-2 * WHEEL_DELTA)), 0},
+          halfNotch, halfNotch, Input{WM_HSCROLL, SB_LINELEFT, 0},
+          Input{WM_VSCROLL, SB_ENDSCROLL, 0}, Input{WM_CLOSE, 0, 0}}) {
+        ::PostMessageW(window_.Hwnd(), message, wParam, lParam);
+    }
+    ::testing::NiceMock<Events> events;  // Resize, from the system's own sizing, is not heard
+    ::testing::InSequence order;
+    EXPECT_CALL(events, Load());
+    EXPECT_CALL(events, Click());
+    EXPECT_CALL(events, Command(MenuItem::Hkahen));
+    EXPECT_CALL(events, KeyDown(platform::Key::PageDown));
+    EXPECT_CALL(events, MouseWheel(platform::Wheel::VerticalWithShift, -2));
+    EXPECT_CALL(events, MouseWheel(platform::Wheel::Horizontal, 1));
+    EXPECT_CALL(events, Scroll(platform::ScrollBar::Horizontal, platform::ScrollRequest::LineLess,
+                               ::testing::_));
+    EXPECT_CALL(events, Unload()).WillOnce([this] { EXPECT_TRUE(::IsWindow(window_.Hwnd())); });
+    EXPECT_EQ(window_.Run(events), 0);
+    EXPECT_FALSE(::IsWindow(window_.Hwnd()));
+}
+
+// Ruvo.ini's life: its line in the desktop's ANSI code page (932 in the tests'
+// prefix), in a fresh folder beside this program (the build tree is writable
+// wherever it runs) named in Japanese with blanks, as users' can be. A failure
+// names the file concerned: for a replacement, the target.
+TEST(FilesTest, ConvertsWritesReplacesAndFailsWithoutHarmToTheTarget) {
+    Win32Files files;
+    EXPECT_EQ(files.ToAnsi(u"ＭＳ 明朝"), "\x82\x6C\x82\x72\x20\x96\xBE\x92\xA9");
+    EXPECT_EQ(files.FromAnsi("\x82\x6C\x82\x72\x20\x96\xBE\x92\xA9"), u"ＭＳ 明朝");
+
+    const std::u16string dir = files.ExecutableDirectory() + u"\\設定 テスト";
+    std::filesystem::create_directories(ToWide(dir));
+    const std::u16string target = dir + u"\\Ruvo.ini", temporary = dir + u"\\Ruvo.tmp";
+    const std::string bytes = "\"MS Mincho\",12,1350,8550,1\r\n\x82\xa0";
+    files.WriteAll(target, "an old line, longer than the new one\r\n");
+    files.WriteAll(temporary, bytes);
+    files.Replace(temporary, target);
+    EXPECT_EQ(files.ReadAll(target), bytes);
+    // Only the target is there, and a folder is no file.
+    EXPECT_TRUE(files.Exists(target) && !files.Exists(temporary) && !files.Exists(dir));
+    files.WriteAll(target, "short");
+    EXPECT_EQ(files.ReadAll(target), "short") << "a rewrite left the old tail";
+
+    const std::u16string missing = dir + u"\\無い.ini", noFolder = dir + u"\\無い\\Ruvo.tmp";
+    EXPECT_THAT([&] { files.ReadAll(missing); }, ThrowsError(ErrorNumber::FileNotFound, missing));
+    EXPECT_THAT([&] { files.WriteAll(noFolder, ""); },
+                ThrowsError(ErrorNumber::FileNotFound, noFolder));
+    EXPECT_THAT([&] { files.WriteAll(dir, ""); }, ThrowsError(ErrorNumber::PermissionDenied, dir));
+    EXPECT_THAT([&] { files.Replace(temporary, target); },
+                ThrowsError(ErrorNumber::FileNotFound, target));
+    EXPECT_EQ(files.ReadAll(target), "short") << "a failure harmed the target";
+    std::filesystem::remove_all(ToWide(dir));
+}
+
+// A clipboard another program holds open for longer than a moment is busy, and
+// the next read goes on: here on an empty clipboard, which holds no text. Text
+// ends at its NUL; the block given to the clipboard goes on past it.
+TEST(ClipboardTest, ReportsABusyClipboardAndReadsTheTextUpToItsNul) {
+    HWND owner = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                   nullptr);
+    ASSERT_TRUE(::OpenClipboard(owner) && ::EmptyClipboard());
+    auto reader = std::async(std::launch::async, [] { return Win32Clipboard().GetText(); });
+    EXPECT_THAT([&] { reader.get(); }, ThrowsError(ErrorNumber::ClipboardBusy));
+    ::CloseClipboard();
+    EXPECT_EQ(Win32Clipboard().GetText(), u"") << "the busy read left it open";
+
+    const std::u16string text = u"\U00020BB7野家\r\n縦書き";  // a surrogate pair first
+    const std::u16string units = text + u'\0' + u"def";
+    ASSERT_TRUE(::OpenClipboard(owner) && ::EmptyClipboard());
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, units.size() * sizeof(char16_t));
+    std::memcpy(::GlobalLock(memory), units.data(), units.size() * sizeof(char16_t));
+    ::GlobalUnlock(memory);
+    ASSERT_NE(::SetClipboardData(CF_UNICODETEXT, memory), nullptr);
+    ::CloseClipboard();
+    EXPECT_EQ(Win32Clipboard().GetText(), text);
+    ::DestroyWindow(owner);
+}
+
+}  // namespace
+}  // namespace ruvo::win32
