@@ -74,15 +74,5 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesThePreviousFile) {
     }
 }
 
-TEST_F(SettingsFileTest, AFailedReadLeavesTheFieldsAlone) {
-    files.files[kSettingsPath] = "\"IPAGothic\",20,900,4500,oops\r\n";
-    form.CurFontName = u"before";
-
-    EXPECT_THROW(form.ReadSettings(), RuntimeError);
-
-    EXPECT_EQ(form.CurFontName, u"before");
-    EXPECT_EQ(form.CurFontSize, 0);
-}
-
 }  // namespace
 }  // namespace ruvo::test

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <string>
 
@@ -62,20 +61,6 @@ class ViewTest : public ::testing::Test, protected TestForm {
         return bars;
     }
 };
-
-TEST_F(ViewTest, ClicksAlternateBetweenTheClipboardAndAnEmptyView) {
-    clipboard.text = u"ab\r\ncd";
-    form.Form_Click();
-    EXPECT_EQ(form.ClipShown, 1);
-    clipboard.text = u"xyz";
-    form.Form_Click();
-    EXPECT_EQ(form.ClipShown, 0);
-    // The clearing click keeps the size and draws an empty line one cell in.
-    EXPECT_EQ(Seen() + Call(" at", window.currentX, window.currentY), "705x1485 at(195,195)");
-    form.Form_Click();
-    EXPECT_EQ(Seen(), "420x1680 x@251.25,195 y@251.25,390 z@251.25,585");
-    EXPECT_EQ(clipboard.reads, 2);
-}
 
 // The font is selected back and deleted before the settings are written, the
 // last thing a click does. A run that fails on the way still releases it and
@@ -221,62 +206,6 @@ TEST_F(ViewTest, EachCharacterIsOneOutput) {
     }
 }
 
-// Only cells that reach into the client area are drawn, each where it
-// belongs; the rest is cut at the left and bottom edges. With both scroll
-// bars shown the client area is 975 × 7455: columns 0..3 (x down to 48.75)
-// and rows 0..37 (y up to 7410).
-TEST_F(ViewTest, ALongTextDrawsExactlyTheCellsInTheClientArea) {
-    const auto length = [](int line) { return line % 3 == 0 ? 400 : line % 7; };
-    const auto named = [](int line, int row) {
-        return static_cast<char16_t>(0x4E00 + (line * 31 + row) % 2000);
-    };
-    std::u16string text;
-    for (int line = 0; line < 3000; ++line) {
-        for (int row = 0; row < length(line); ++row) {
-            text += named(line, row);
-        }
-        text += u"\r\n";
-    }
-    form.FrameMode = 0;
-
-    Show(text);
-
-    std::size_t expected = 0;
-    for (int line = 0; line <= 3; ++line) {
-        expected += static_cast<std::size_t>(std::min(length(line), 38));
-    }
-    ASSERT_EQ(window.outputs.size(), expected);
-    for (const FakeWindow::Output& output : window.outputs) {
-        const double line = (926.25 - output.x) / 292.5;
-        const double row = output.y / 195 - 1;
-        ASSERT_TRUE(line == std::floor(line) && row == std::floor(row)) << "between cells";
-        ASSERT_EQ(output.text[0], named(static_cast<int>(line), static_cast<int>(row)));
-    }
-}
-
-// In the fixed mode a client area of 1230 × 7710 shows 4 columns of 38
-// cells, 3 of 36 with both bars; the column bar starts at its right end.
-TEST_F(ViewTest, ScrollBarsShowWhereTheTextDoesNotFit) {
-    struct Case {
-        std::u16string text;
-        const char* bars;
-    };
-    const Case cases[] = {
-        {Grid(4, 38), ""},
-        {Grid(5, 10), " H(4,4,1)"},
-        {Grid(1, 39), " V(38,38,0)"},
-        // The vertical bar leaves room for 3 columns: the horizontal one then
-        // needed leaves room for 36 cells.
-        {Grid(3, 10) + Grid(1, 39), " H(3,3,1) V(38,36,0)"},
-    };
-    form.FrameMode = 0;
-    for (const Case& c : cases) {
-        Show(c.text);
-
-        EXPECT_EQ(Bars(), c.bars);
-    }
-}
-
 // From column 5, cell 5 of 20 columns of 60 cells (3 columns and 36 cells a
 // page, so 17 and 24 are as far as they go). Nothing is written or resized.
 TEST_F(ViewTest, KeysWheelsAndBarsMoveThroughTheText) {
@@ -340,9 +269,10 @@ TEST_F(ViewTest, KeysWheelsAndBarsMoveThroughTheText) {
     EXPECT_EQ(window.selectedFont, FakeWindow::kDefaultFont);
 }
 
-// A showing click starts at the beginning, a clearing one hides the bars; a
-// hand resize keeps the first column at the right edge; scrolling keeps the
-// font the text is shown in, a new one shows with the next showing click.
+// A showing click starts at the beginning, a clearing one keeps the size,
+// hides the bars and leaves the clipboard alone; a hand resize keeps the first
+// column at the right edge; scrolling keeps the font the text is shown in, a
+// new one shows with the next showing click.
 TEST_F(ViewTest, ClicksResizesAndFontsAroundScrolling) {
     form.FrameMode = 0;
     form.Form_KeyDown(Key::End);
@@ -374,6 +304,7 @@ TEST_F(ViewTest, ClicksResizesAndFontsAroundScrolling) {
     window.height = 13000;
     form.Form_Resize();
     EXPECT_EQ(Bars(), "");
+    EXPECT_EQ(clipboard.reads, 2) << "a clearing click reads the clipboard";
 }
 
 }  // namespace
