@@ -7,13 +7,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <numeric>
 #include <string>
 #include <vector>
 
+#include "Require.h"
 #include "doubles/TestForm.h"
 #include "doubles/Text.h"
 #include "settings/SettingsLine.h"
@@ -23,13 +22,6 @@ namespace {
 
 using platform::ScrollBar;
 using platform::ScrollRequest;
-
-void Require(bool holds, const std::string& what) {
-    if (!holds) {
-        std::fprintf(stderr, "%s\n", what.c_str());
-        std::abort();
-    }
-}
 
 // Text a font can draw: no line break, and a high surrogate exactly where
 // a low one follows.
@@ -48,8 +40,9 @@ bool Drawable(const FakeWindow::Output& output) {
 // and a margin allows for those the edges cut.
 void Dispatch(TestForm& t, const std::function<void()>& event) {
     FakeWindow& w = t.window;
-    const bool handled = t.form.Dispatch(event);
-    Require(handled, "reported: " + (handled ? "" : Utf8(w.reports.at(0).Text())));
+    if (!t.form.Dispatch(event)) {
+        Fail("reported: " + Utf8(w.reports.at(0).Text()));
+    }
     Require(w.selectedFont == FakeWindow::kDefaultFont, "the vertical font stays selected");
     std::vector<platform::Handle> made(w.fontsCreated.size());
     std::iota(made.begin(), made.end(), 0x201);
@@ -58,9 +51,10 @@ void Dispatch(TestForm& t, const std::function<void()>& event) {
     const float width = std::max(0.0F, w.ScaleWidth()), height = std::max(0.0F, w.ScaleHeight());
     const double most =
         (std::floor(width / (1.5 * w.charWidth)) + 2) * (std::floor(height / w.charWidth) + 2);
-    Require(static_cast<double>(w.outputs.size()) <= most,
-            std::to_string(w.outputs.size()) + " text outputs in a client area of " + Num(width) +
-                " x " + Num(height) + " twips, cell " + Num(w.charWidth));
+    if (static_cast<double>(w.outputs.size()) > most) {
+        Fail(std::to_string(w.outputs.size()) + " text outputs in a client area of " + Num(width) +
+             " x " + Num(height) + " twips, cell " + Num(w.charWidth));
+    }
 }
 
 // A move as the keys, the wheel, the scroll bars or a resize make it, each

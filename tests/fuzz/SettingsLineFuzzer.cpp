@@ -4,11 +4,10 @@
 // quotes a face name cannot carry.
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
+#include "Require.h"
 #include "doubles/Doubles.h"
 #include "doubles/Text.h"
 #include "platform/Error.h"
@@ -18,13 +17,6 @@ namespace ruvo::test {
 namespace {
 
 const std::u16string kFile = u"C:\\Tools\\Ruvo.ini";
-
-void Require(bool holds, const std::string& what, const std::u16string& line) {
-    if (!holds) {
-        std::fprintf(stderr, "%s\nwritten line: %s\n", what.c_str(), Utf8(line).c_str());
-        std::abort();
-    }
-}
 
 // A value as the file carries it: whole floats exactly, fractions to seven digits.
 bool SameSingle(double original, double reread) {
@@ -52,16 +44,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         reread = ParseSettings(files.FromAnsi(files.ToAnsi(line)), kFile);
     } catch (const RuntimeError& error) {
-        Require(false, Utf8(error.Text()), line);
+        Fail(Utf8(error.Text()) + "\nwritten line: " + Utf8(line));
     } catch (const std::runtime_error& error) {
-        Require(false, error.what(), line);  // the double's code page conversion
+        // the double's code page conversion
+        Fail(error.what() + std::string("\nwritten line: ") + Utf8(line));
     }
     std::erase(record.faceName, u'"');
-    Require(reread.faceName == record.faceName, "face name changed", line);
-    Require(reread.fontSize == record.fontSize, "font size changed", line);
-    Require(SameSingle(record.frameWidth, reread.frameWidth), "width changed", line);
-    Require(SameSingle(record.frameHeight, reread.frameHeight), "height changed", line);
-    Require(SameSingle(record.frameMode, reread.frameMode), "mode changed", line);
+    const auto require = [&line](bool holds, const char* what) {
+        if (!holds) {
+            Fail(what + std::string("\nwritten line: ") + Utf8(line));
+        }
+    };
+    require(reread.faceName == record.faceName, "face name changed");
+    require(reread.fontSize == record.fontSize, "font size changed");
+    require(SameSingle(record.frameWidth, reread.frameWidth), "width changed");
+    require(SameSingle(record.frameHeight, reread.frameHeight), "height changed");
+    require(SameSingle(record.frameMode, reread.frameMode), "mode changed");
     return 0;
 }
 
