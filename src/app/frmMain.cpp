@@ -1,6 +1,6 @@
 #include "app/frmMain.h"
 
-#include "app/Convert.h"
+#include "platform/Convert.h"
 
 namespace ruvo {
 

@@ -1,7 +1,7 @@
 #include <exception>
 
-#include "app/Convert.h"
 #include "app/frmMain.h"
+#include "platform/Convert.h"
 
 namespace ruvo {
 

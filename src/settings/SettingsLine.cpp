@@ -10,7 +10,7 @@
 #include <system_error>
 
 #include "app/Characters.h"
-#include "app/Convert.h"
+#include "platform/Convert.h"
 #include "platform/Error.h"
 
 namespace ruvo {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/Characters.h"
-#include "app/Convert.h"
+#include "platform/Convert.h"
 
 namespace ruvo {
 

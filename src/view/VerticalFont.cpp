@@ -1,6 +1,6 @@
 #include "view/VerticalFont.h"
 
-#include "app/Convert.h"
+#include "platform/Convert.h"
 
 namespace ruvo {
 

@@ -1,4 +1,4 @@
-#include "app/Convert.h"
+#include "platform/Convert.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/win32/Twips.h"
 
-#include "app/Convert.h"
+#include "platform/Convert.h"
 
 namespace ruvo::win32 {
 

@@ -5,7 +5,7 @@
 #include <winspool.h>
 #include <algorithm>
 
-#include "app/Convert.h"
+#include "platform/Convert.h"
 #include "platform/Error.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"
