@@ -161,39 +161,6 @@ Win32Window::~Win32Window() {
     ::SelectObject(buffer_.get(), bufferOriginalBitmap_);
 }
 
-void Win32Window::BuildMenu(HMENU menu, platform::MenuItem parent) {
-    for (const platform::MenuEntry& entry : menuTree_) {
-        if (entry.parent != parent) {
-            continue;
-        }
-        const std::wstring caption = ToWide(entry.caption);
-        switch (entry.kind) {
-            case platform::MenuKind::DropDown: {
-                HMENU popup = ::CreatePopupMenu();
-                BuildMenu(popup, entry.item);
-                ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
-                              caption.c_str());
-                break;
-            }
-            case platform::MenuKind::Separator:
-                ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-                break;
-            case platform::MenuKind::Command:
-            case platform::MenuKind::CheckCommand:
-                ::AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED),
-                              static_cast<UINT_PTR>(entry.item), caption.c_str());
-                break;
-        }
-    }
-}
-
-bool Win32Window::IsCommand(WORD id) const noexcept {
-    return std::any_of(menuTree_.begin(), menuTree_.end(), [id](const platform::MenuEntry& e) {
-        return static_cast<WORD>(e.item) == id && (e.kind == platform::MenuKind::Command ||
-                                                   e.kind == platform::MenuKind::CheckCommand);
-    });
-}
-
 int Win32Window::Run(WindowEvents& events) {
     events_ = &events;
     Raise([&] { events.Load(); });
@@ -540,11 +507,6 @@ void Win32Window::SetScrollBar(platform::ScrollBar bar, const platform::ScrollBa
     }
     ::SetScrollInfo(window_.get(), BarOf(bar), &info, TRUE);
     ::ShowScrollBar(window_.get(), BarOf(bar), state.visible ? TRUE : FALSE);
-}
-
-void Win32Window::SetMenuChecked(platform::MenuItem item, bool checked) {
-    ::CheckMenuItem(::GetMenu(window_.get()), static_cast<UINT>(item),
-                    MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void Win32Window::End() {

@@ -1,0 +1,49 @@
+// The main window's menu bar: built from the program's menu tree, commands and check marks.
+#include "platform/win32/Win32Window.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/win32/WideText.h"
+
+namespace ruvo::win32 {
+
+void Win32Window::BuildMenu(HMENU menu, platform::MenuItem parent) {
+    for (const platform::MenuEntry& entry : menuTree_) {
+        if (entry.parent != parent) {
+            continue;
+        }
+        const std::wstring caption = ToWide(entry.caption);
+        switch (entry.kind) {
+            case platform::MenuKind::DropDown: {
+                HMENU popup = ::CreatePopupMenu();
+                BuildMenu(popup, entry.item);
+                ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
+                              caption.c_str());
+                break;
+            }
+            case platform::MenuKind::Separator:
+                ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+                break;
+            case platform::MenuKind::Command:
+            case platform::MenuKind::CheckCommand:
+                ::AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED),
+                              static_cast<UINT_PTR>(entry.item), caption.c_str());
+                break;
+        }
+    }
+}
+
+bool Win32Window::IsCommand(WORD id) const noexcept {
+    return std::any_of(menuTree_.begin(), menuTree_.end(), [id](const platform::MenuEntry& e) {
+        return static_cast<WORD>(e.item) == id && (e.kind == platform::MenuKind::Command ||
+                                                   e.kind == platform::MenuKind::CheckCommand);
+    });
+}
+
+void Win32Window::SetMenuChecked(platform::MenuItem item, bool checked) {
+    ::CheckMenuItem(::GetMenu(window_.get()), static_cast<UINT>(item),
+                    MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+}  // namespace ruvo::win32
