@@ -7,6 +7,7 @@
 #include "platform/win32/Resource.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32WindowInternal.h"
 
 namespace ruvo::win32 {
 
@@ -17,15 +18,6 @@ constexpr wchar_t kCaption[] = L" Ruvo";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 constexpr LONG kInitialClientWidth = 80;
 constexpr LONG kInitialClientHeight = 522;
-
-HWND ToHwnd(platform::Handle handle) {
-    return reinterpret_cast<HWND>(handle);
-}
-
-template <typename T>
-platform::Handle ToHandle(T handle) {
-    return reinterpret_cast<platform::Handle>(handle);
-}
 
 int Length(std::size_t size) {
     if (size > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
@@ -335,11 +327,6 @@ void Win32Window::Scroll(platform::ScrollBar bar, WORD code) noexcept {
     Raise([this, bar, request, &info] { events_->Scroll(bar, *request, info.nTrackPos); });
 }
 
-void Win32Window::SetDpi(UINT x, UINT y) noexcept {
-    twipsPerPixelX_ = TwipsPerPixel(static_cast<int>(x));
-    twipsPerPixelY_ = TwipsPerPixel(static_cast<int>(y));
-}
-
 void Win32Window::GrowBuffer(LONG width, LONG height) noexcept {
     if (width <= bufferSize_.cx && height <= bufferSize_.cy) {
         return;
@@ -363,79 +350,12 @@ void Win32Window::GrowBuffer(LONG width, LONG height) noexcept {
     bufferSize_ = size;
 }
 
-SIZE Win32Window::OuterPixels() const {
-    RECT outer{};
-    if (::IsIconic(window_.get())) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
-        ::GetWindowPlacement(window_.get(), &placement);
-        outer = placement.rcNormalPosition;
-    } else {
-        ::GetWindowRect(window_.get(), &outer);
-    }
-    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
-}
-
-void Win32Window::ResizeOuter(SIZE pixels) {
-    ::SetWindowPos(window_.get(), nullptr, 0, 0, std::max(pixels.cx, LONG{0}),
-                   std::max(pixels.cy, LONG{0}), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-SIZE Win32Window::RoomInWorkArea() const {
-    RECT outer{};
-    ::GetWindowRect(window_.get(), &outer);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoW(::MonitorFromWindow(window_.get(), MONITOR_DEFAULTTONEAREST), &monitor);
-    return SIZE{monitor.rcWork.right - outer.left, monitor.rcWork.bottom - outer.top};
-}
-
 platform::Handle Win32Window::WindowHandle() {
     return ToHandle(window_.get());
 }
 
 platform::Handle Win32Window::DeviceContext() {
     return ToHandle(buffer_.get());
-}
-
-float Win32Window::Width() {
-    return PixelsToTwips(OuterPixels().cx, twipsPerPixelX_);
-}
-
-void Win32Window::SetWidth(float twips) {
-    SIZE size = OuterPixels();
-    size.cx = TwipsToPixels(twips, twipsPerPixelX_);
-    ResizeOuter(size);
-}
-
-float Win32Window::Height() {
-    return PixelsToTwips(OuterPixels().cy, twipsPerPixelY_);
-}
-
-void Win32Window::SetHeight(float twips) {
-    SIZE size = OuterPixels();
-    size.cy = TwipsToPixels(twips, twipsPerPixelY_);
-    ResizeOuter(size);
-}
-
-float Win32Window::ScaleWidth() {
-    RECT client{};
-    ::GetClientRect(window_.get(), &client);
-    return PixelsToTwips(client.right, twipsPerPixelX_);
-}
-
-float Win32Window::ScaleHeight() {
-    RECT client{};
-    ::GetClientRect(window_.get(), &client);
-    return PixelsToTwips(client.bottom, twipsPerPixelY_);
-}
-
-float Win32Window::AvailableWidth() {
-    return PixelsToTwips(RoomInWorkArea().cx, twipsPerPixelX_);
-}
-
-float Win32Window::AvailableHeight() {
-    return PixelsToTwips(RoomInWorkArea().cy, twipsPerPixelY_);
 }
 
 float Win32Window::CurrentX() {
@@ -492,10 +412,6 @@ float Win32Window::TextHeight(std::u16string_view text) {
     return PixelsToTwips(Extent(text).cy, twipsPerPixelY_);
 }
 
-float Win32Window::TwipsPerPixelX() {
-    return twipsPerPixelX_;
-}
-
 void Win32Window::SetScrollBar(platform::ScrollBar bar, const platform::ScrollBarState& state) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
@@ -520,12 +436,6 @@ void Win32Window::ReportError(const RuntimeError& error) {
 
 void Win32Window::ShowMessage(std::u16string_view text) {
     ::MessageBoxW(window_.get(), ToWide(text).c_str(), kCaption, MB_OK | MB_ICONWARNING);
-}
-
-void Win32Window::SetWindowPos(platform::Handle window, platform::Handle insertAfter,
-                               std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,
-                               std::uint32_t flags) {
-    ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
 }
 
 platform::Handle Win32Window::CreateFont(const platform::FontRequest& request) {
