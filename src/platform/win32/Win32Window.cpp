@@ -1,7 +1,5 @@
 #include "platform/win32/Win32Window.h"
 
-#include <algorithm>
-#include <limits>
 #include <optional>
 
 #include "platform/win32/Resource.h"
@@ -18,13 +16,6 @@ constexpr wchar_t kCaption[] = L" Ruvo";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 constexpr LONG kInitialClientWidth = 80;
 constexpr LONG kInitialClientHeight = 522;
-
-int Length(std::size_t size) {
-    if (size > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw RuntimeError(ErrorNumber::Overflow);
-    }
-    return static_cast<int>(size);
-}
 
 // The window's own resolution in dots per inch; 0 where the system keeps one
 // for the whole screen. GetDpiForWindow is looked up at run time, so that the
@@ -327,89 +318,8 @@ void Win32Window::Scroll(platform::ScrollBar bar, WORD code) noexcept {
     Raise([this, bar, request, &info] { events_->Scroll(bar, *request, info.nTrackPos); });
 }
 
-void Win32Window::GrowBuffer(LONG width, LONG height) noexcept {
-    if (width <= bufferSize_.cx && height <= bufferSize_.cy) {
-        return;
-    }
-    const SIZE size{std::max(width, bufferSize_.cx), std::max(height, bufferSize_.cy)};
-    WindowDc screen(nullptr);
-    UniqueBitmap larger(::CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
-    UniqueDc scratch(::CreateCompatibleDC(screen.get()));
-    if (!larger || !scratch) {
-        return;  // drawing goes on in the old buffer, clipped
-    }
-    {
-        SelectionGuard selected(scratch.get(), larger.get());
-        const RECT all{0, 0, size.cx, size.cy};
-        ::FillRect(scratch.get(), &all, ::GetSysColorBrush(COLOR_WINDOW));
-        ::BitBlt(scratch.get(), 0, 0, bufferSize_.cx, bufferSize_.cy, buffer_.get(), 0, 0, SRCCOPY);
-    }
-    // The same DC keeps the font the renderer may have selected into it.
-    ::SelectObject(buffer_.get(), larger.get());
-    bufferBitmap_ = std::move(larger);
-    bufferSize_ = size;
-}
-
 platform::Handle Win32Window::WindowHandle() {
     return ToHandle(window_.get());
-}
-
-platform::Handle Win32Window::DeviceContext() {
-    return ToHandle(buffer_.get());
-}
-
-float Win32Window::CurrentX() {
-    return currentX_;
-}
-
-void Win32Window::SetCurrentX(float twips) {
-    currentX_ = twips;
-}
-
-float Win32Window::CurrentY() {
-    return currentY_;
-}
-
-void Win32Window::SetCurrentY(float twips) {
-    currentY_ = twips;
-}
-
-void Win32Window::Cls() {
-    const RECT all{0, 0, bufferSize_.cx, bufferSize_.cy};
-    ::FillRect(buffer_.get(), &all, ::GetSysColorBrush(COLOR_WINDOW));
-    ::InvalidateRect(window_.get(), nullptr, FALSE);
-}
-
-void Win32Window::Print(std::u16string_view text) {
-    // Line ends move no pen here and have no glyph worth drawing.
-    std::wstring ink;
-    for (const char16_t c : text) {
-        if (c != u'\r' && c != u'\n') {
-            ink += static_cast<wchar_t>(c);
-        }
-    }
-    if (ink.empty()) {
-        return;
-    }
-    const int x = TwipsToPixels(currentX_, twipsPerPixelX_);
-    const int y = TwipsToPixels(currentY_, twipsPerPixelY_);
-    ::TextOutW(buffer_.get(), x, y, ink.data(), Length(ink.size()));
-    ::InvalidateRect(window_.get(), nullptr, FALSE);
-}
-
-SIZE Win32Window::Extent(std::u16string_view text) {
-    const std::wstring wide = ToWide(text);
-    SIZE size{};
-    ::GetTextExtentPoint32W(buffer_.get(), wide.data(), Length(wide.size()), &size);
-    return size;
-}
-
-float Win32Window::TextWidth(std::u16string_view text) {
-    return PixelsToTwips(Extent(text).cx, twipsPerPixelX_);
-}
-
-float Win32Window::TextHeight(std::u16string_view text) {
-    return PixelsToTwips(Extent(text).cy, twipsPerPixelY_);
 }
 
 void Win32Window::SetScrollBar(platform::ScrollBar bar, const platform::ScrollBarState& state) {
@@ -436,24 +346,6 @@ void Win32Window::ReportError(const RuntimeError& error) {
 
 void Win32Window::ShowMessage(std::u16string_view text) {
     ::MessageBoxW(window_.get(), ToWide(text).c_str(), kCaption, MB_OK | MB_ICONWARNING);
-}
-
-platform::Handle Win32Window::CreateFont(const platform::FontRequest& request) {
-    const std::wstring face = ToWide(request.faceName);
-    return ToHandle(::CreateFontW(
-        request.height, request.width, request.escapement, request.orientation, request.weight,
-        request.italic, request.underline, request.strikeOut, request.charSet, request.outPrecision,
-        request.clipPrecision, request.quality, request.pitchAndFamily, face.c_str()));
-}
-
-platform::Handle Win32Window::SelectObject(platform::Handle deviceContext,
-                                           platform::Handle object) {
-    return ToHandle(
-        ::SelectObject(reinterpret_cast<HDC>(deviceContext), reinterpret_cast<HGDIOBJ>(object)));
-}
-
-void Win32Window::DeleteObject(platform::Handle object) {
-    ::DeleteObject(reinterpret_cast<HGDIOBJ>(object));
 }
 
 }  // namespace ruvo::win32
