@@ -1,7 +1,5 @@
 #include "platform/win32/Win32Window.h"
 
-#include <optional>
-
 #include "platform/win32/Resource.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/WideText.h"
@@ -45,55 +43,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.lpfnWndProc = procedure;
     if (!::RegisterClassExW(&windowClass)) {
         throw RuntimeError(ErrorNumber::Unexpected, u"RegisterClassExW");
-    }
-}
-
-int BarOf(platform::ScrollBar bar) {
-    return bar == platform::ScrollBar::Horizontal ? SB_HORZ : SB_VERT;
-}
-
-std::optional<platform::Key> KeyOf(WPARAM virtualKey) {
-    switch (virtualKey) {
-        case VK_LEFT:
-            return platform::Key::Left;
-        case VK_RIGHT:
-            return platform::Key::Right;
-        case VK_UP:
-            return platform::Key::Up;
-        case VK_DOWN:
-            return platform::Key::Down;
-        case VK_PRIOR:
-            return platform::Key::PageUp;
-        case VK_NEXT:
-            return platform::Key::PageDown;
-        case VK_HOME:
-            return platform::Key::Home;
-        case VK_END:
-            return platform::Key::End;
-        default:
-            return std::nullopt;
-    }
-}
-
-std::optional<platform::ScrollRequest> RequestOf(WORD code) {
-    switch (code) {
-        case SB_LINEUP:
-            return platform::ScrollRequest::LineLess;
-        case SB_LINEDOWN:
-            return platform::ScrollRequest::LineMore;
-        case SB_PAGEUP:
-            return platform::ScrollRequest::PageLess;
-        case SB_PAGEDOWN:
-            return platform::ScrollRequest::PageMore;
-        case SB_TOP:
-            return platform::ScrollRequest::ToMinimum;
-        case SB_BOTTOM:
-            return platform::ScrollRequest::ToMaximum;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            return platform::ScrollRequest::ToPosition;
-        default:
-            return std::nullopt;  // SB_ENDSCROLL
     }
 }
 
@@ -161,18 +110,6 @@ int Win32Window::Run(WindowEvents& events) {
     return static_cast<int>(exitCode_);
 }
 
-template <typename Event>
-void Win32Window::Raise(Event event) noexcept {
-    // A modal chooser or message box pumps messages while a handler runs;
-    // events that slip through then wait for nobody and are dropped.
-    if (events_ == nullptr || inHandler_) {
-        return;
-    }
-    inHandler_ = true;
-    event();
-    inHandler_ = false;
-}
-
 LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -208,8 +145,7 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         }
         case WM_KEYDOWN:
-            if (const std::optional<platform::Key> key = KeyOf(wParam)) {
-                Raise([this, key] { events_->KeyDown(*key); });
+            if (KeyDown(wParam)) {
                 return 0;
             }
             break;
@@ -285,54 +221,8 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Win32Window::Wheel(bool tilt, WPARAM wParam) noexcept {
-    // Fine-grained wheels and touchpads send parts of a notch: they add up.
-    int& pending = tilt ? tiltPending_ : wheelPending_;
-    pending += GET_WHEEL_DELTA_WPARAM(wParam);
-    const int notches = pending / WHEEL_DELTA;
-    pending -= notches * WHEEL_DELTA;
-    // A setting of 0 lines or characters a notch turns wheel scrolling off.
-    UINT setting = 1;
-    ::SystemParametersInfoW(tilt ? SPI_GETWHEELSCROLLCHARS : SPI_GETWHEELSCROLLLINES, 0, &setting,
-                            0);
-    if (notches == 0 || setting == 0) {
-        return;
-    }
-    const bool shift = (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0;
-    const platform::Wheel wheel = tilt    ? platform::Wheel::Horizontal
-                                  : shift ? platform::Wheel::VerticalWithShift
-                                          : platform::Wheel::Vertical;
-    Raise([this, wheel, notches] { events_->MouseWheel(wheel, notches); });
-}
-
-void Win32Window::Scroll(platform::ScrollBar bar, WORD code) noexcept {
-    const std::optional<platform::ScrollRequest> request = RequestOf(code);
-    if (!request) {
-        return;
-    }
-    // The 32-bit position of a dragged thumb, not the message's 16 bits.
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_TRACKPOS;
-    ::GetScrollInfo(window_.get(), BarOf(bar), &info);
-    Raise([this, bar, request, &info] { events_->Scroll(bar, *request, info.nTrackPos); });
-}
-
 platform::Handle Win32Window::WindowHandle() {
     return ToHandle(window_.get());
-}
-
-void Win32Window::SetScrollBar(platform::ScrollBar bar, const platform::ScrollBarState& state) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    if (state.visible) {
-        info.nMax = state.maximum;
-        info.nPage = static_cast<UINT>(state.page);
-        info.nPos = state.position;
-    }
-    ::SetScrollInfo(window_.get(), BarOf(bar), &info, TRUE);
-    ::ShowScrollBar(window_.get(), BarOf(bar), state.visible ? TRUE : FALSE);
 }
 
 void Win32Window::End() {

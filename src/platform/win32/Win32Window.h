@@ -85,6 +85,8 @@ class Win32Window final : public platform::Window {
 
     void BuildMenu(HMENU menu, platform::MenuItem parent);
     bool IsCommand(WORD id) const noexcept;
+    // False for a key the program does not scroll with: the system's default handling gets it.
+    bool KeyDown(WPARAM virtualKey) noexcept;
     void Wheel(bool tilt, WPARAM wParam) noexcept;
     void Scroll(platform::ScrollBar bar, WORD request) noexcept;
     // Outer size in pixels; the restored size while minimised.
