@@ -1,3 +1,4 @@
+// The main window itself: its creation, the message loop and procedure, and reports to the user.
 #include "platform/win32/Win32Window.h"
 
 #include "platform/win32/Resource.h"

@@ -78,43 +78,56 @@ class Win32Window final : public platform::Window {
     void DeleteObject(platform::Handle object) override;
 
   private:
+    // The window and its message procedure: Win32Window.cpp.
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     template <typename Event>
     void Raise(Event event) noexcept;
 
+    // The menu bar: Win32WindowMenu.cpp.
     void BuildMenu(HMENU menu, platform::MenuItem parent);
     bool IsCommand(WORD id) const noexcept;
+
+    // Scrolling: Win32WindowScrolling.cpp.
     // False for a key the program does not scroll with: the system's default handling gets it.
     bool KeyDown(WPARAM virtualKey) noexcept;
     void Wheel(bool tilt, WPARAM wParam) noexcept;
     void Scroll(platform::ScrollBar bar, WORD request) noexcept;
+
+    // Geometry: Win32WindowGeometry.cpp.
     // Outer size in pixels; the restored size while minimised.
     SIZE OuterPixels() const;
     void ResizeOuter(SIZE pixels);
     // Pixels from the window's top-left corner to its work area's far edges.
     SIZE RoomInWorkArea() const;
-    void GrowBuffer(LONG width, LONG height) noexcept;
     // Twips per pixel from here on; the screen's stands until the window has its own.
     void SetDpi(UINT x, UINT y) noexcept;
+
+    // Drawing: Win32WindowDrawing.cpp.
+    void GrowBuffer(LONG width, LONG height) noexcept;
     SIZE Extent(std::u16string_view text);
 
-    std::span<const platform::MenuEntry> menuTree_;
     WindowEvents* events_ = nullptr;
     bool inHandler_ = false;
     bool clickArmed_ = false;
+    UINT exitCode_ = 0;
+
+    std::span<const platform::MenuEntry> menuTree_;
+
     int wheelPending_ = 0;  // parts of a notch from fine-grained wheels
     int tiltPending_ = 0;
-    UINT exitCode_ = 0;
+
     float twipsPerPixelX_;
     float twipsPerPixelY_;
+
     float currentX_ = 0;
     float currentY_ = 0;
-
     UniqueDc buffer_;
     HGDIOBJ bufferOriginalBitmap_ = nullptr;
     UniqueBitmap bufferBitmap_;
     SIZE bufferSize_{};
+
+    // Declared last, so destroyed first, before the buffer it paints from.
     UniqueWindow window_;
 };
 
