@@ -29,6 +29,9 @@ void frmMain::Menu_Click(platform::MenuItem item) {
         case platform::MenuItem::Hkahen:
             Hkahen_Click();
             break;
+        case platform::MenuItem::Horikaeshi:
+            Horikaeshi_Click();
+            break;
         case platform::MenuItem::Hhelp:
             Hhelp_Click();
             break;

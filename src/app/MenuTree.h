@@ -8,7 +8,7 @@ namespace ruvo {
 
 // The main window's menu, in display order; a backend builds its menu bar
 // from this table and routes a chosen item to frmMain::Menu_Click.
-inline constexpr std::array<platform::MenuEntry, 9> kMenuTree{{
+inline constexpr std::array<platform::MenuEntry, 10> kMenuTree{{
     {platform::MenuItem::Hyoji, platform::MenuItem::None, u"書式(&O)", platform::MenuKind::DropDown,
      false},
     {platform::MenuItem::Hfont, platform::MenuItem::Hyoji, u"フォント(&S)",
@@ -19,6 +19,8 @@ inline constexpr std::array<platform::MenuEntry, 9> kMenuTree{{
      platform::MenuKind::CheckCommand, true},
     {platform::MenuItem::Hkahen, platform::MenuItem::Hfsize, u"可変(&K)",
      platform::MenuKind::CheckCommand, false},
+    {platform::MenuItem::Horikaeshi, platform::MenuItem::Hyoji, u"折り返し(&W)",
+     platform::MenuKind::CheckCommand, true},
     {platform::MenuItem::Hkubun1, platform::MenuItem::Hyoji, u"-", platform::MenuKind::Separator,
      false},
     {platform::MenuItem::Hhelp, platform::MenuItem::Hyoji, u"ヘルプ(&H)",

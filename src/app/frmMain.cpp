@@ -48,6 +48,7 @@ void frmMain::Form_Load() {
     const bool variable = FrameMode != 0.0F;
     window.SetMenuChecked(platform::MenuItem::Hkahen, variable);
     window.SetMenuChecked(platform::MenuItem::Hkotei, !variable);
+    window.SetMenuChecked(platform::MenuItem::Horikaeshi, Wrapping);
 
     BoldFlag = 0;
     ItalicFlag = 0;

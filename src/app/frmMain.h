@@ -32,14 +32,17 @@ class frmMain {
     std::int32_t ItalicFlag = 0;
     double FrameWidth = 0;  // outer size in twips, as last restored or saved
     double FrameHeight = 0;
-    float FrameMode = 0;    // 1 variable (fit the text), 0 fixed
-    std::u16string AppDir;  // the executable's directory, ending in "\"
+    float FrameMode = 0;      // 1 variable (fit the text), 0 fixed
+    bool Wrapping = true;     // long lines go on in the next column
+    bool Ruby = true;         // ruby notation is drawn as ruby
+    bool AutoUpdate = false;  // a new clipboard text shows without a click
+    std::u16string AppDir;    // the executable's directory, ending in "\"
 
-    // The text on display as the renderer laid it out: one column per line.
-    double BreakCount = 0;                // columns; 0 for the empty text
-    double LongestRun = 0;                // characters of the longest line
-    std::vector<std::size_t> LineStarts;  // where each column begins in DispText
-    std::u16string ShownFontName;         // the font it is drawn in
+    // The text on display as the renderer laid it out.
+    double BreakCount = 0;                  // columns; 0 for the empty text
+    double LongestRun = 0;                  // cells of the longest column
+    std::vector<std::size_t> ColumnStarts;  // where each column begins in DispText
+    std::u16string ShownFontName;           // the font it is drawn in
     std::int32_t ShownFontSize = 0;
     std::int32_t FirstColumn = 0;  // scroll position: the column at the right edge
     std::int32_t FirstCell = 0;    // and the cell at the top of every column
@@ -79,7 +82,9 @@ class frmMain {
     void Form_MouseWheel(platform::Wheel wheel, std::int32_t notches);
     void Form_Scroll(platform::ScrollBar bar, platform::ScrollRequest request,
                      std::int32_t position);
+    // The user's resize, and the reading option: the text is laid out again.
     void Form_Resize();
+    void Horikaeshi_Click();
 
     // --- dialogs ---
     void Hfont_Click();

@@ -12,6 +12,7 @@ enum class MenuItem : int {
     Hfsize,
     Hkotei,
     Hkahen,
+    Horikaeshi,
     Hkubun1,
     Hhelp,
     Hkubun2,

@@ -93,6 +93,12 @@ class Window {
     // its monitor, from where the window stands.
     virtual float AvailableWidth() = 0;
     virtual float AvailableHeight() = 0;
+    // The narrowest outer width that shows the caption's buttons and the
+    // menu bar's items whole, on one line.
+    virtual float SmallestWidth() = 0;
+    // What a shown scroll bar takes from the client area: the vertical
+    // bar's width, the horizontal one's height.
+    virtual float ScrollBarBreadth(ScrollBar bar) = 0;
 
     virtual float CurrentX() = 0;
     virtual void SetCurrentX(float twips) = 0;

@@ -22,14 +22,18 @@ void frmMain::ReadSettings() {
     FrameWidth = record.frameWidth;
     FrameHeight = record.frameHeight;
     FrameMode = record.frameMode;
+    Wrapping = record.wrapping;
+    Ruby = record.ruby;
+    AutoUpdate = record.autoUpdate;
 }
 
 void frmMain::WriteSettings() {
     FrameWidth = window.Width();
     FrameHeight = window.Height();
 
-    const std::string line = files.ToAnsi(
-        FormatSettingsLine({CurFontName, CurFontSize, FrameWidth, FrameHeight, FrameMode}));
+    const std::string line =
+        files.ToAnsi(FormatSettingsLine({CurFontName, CurFontSize, FrameWidth, FrameHeight,
+                                         FrameMode, Wrapping, Ruby, AutoUpdate}));
     const std::u16string path = AppDir + std::u16string(kSettingsFile);
     const std::u16string temporary = AppDir + std::u16string(kTemporaryFile);
     try {

@@ -9,18 +9,18 @@
 #include <string>
 #include <system_error>
 
-#include "app/Characters.h"
 #include "platform/Convert.h"
 #include "platform/Error.h"
+#include "typeset/Characters.h"
 
 namespace ruvo {
 
 namespace {
 
-constexpr std::size_t kFieldCount = 5;
+constexpr std::size_t kFieldCount = 8;
 constexpr std::array<std::u16string_view, kFieldCount> kFieldMeanings{
-    u"フォント名", u"フォントサイズ", u"フレームの幅", u"フレームの高さ",
-    u"フレームサイズのモード"};
+    u"フォント名", u"フォントサイズ", u"フレームの幅", u"フレームの高さ", u"フレームサイズのモード",
+    u"折り返し",   u"ルビ",           u"自動更新"};
 // Shown with every complaint about the file, so that a user can repair it by hand.
 constexpr std::u16string_view kExampleLine = u"\"MS Mincho\",12,1350,8550,1";
 // Long enough to recognise a value, short enough for a message box.
@@ -98,7 +98,7 @@ std::u16string FormatFraction(float value) {
     return Widen(text);
 }
 
-enum class Problem { PastEnd, Empty, Unterminated, NotNumber, OutOfRange };
+enum class Problem { PastEnd, Empty, Unterminated, NotNumber, OutOfRange, NotFlag };
 
 std::u16string_view ProblemText(Problem problem) {
     switch (problem) {
@@ -112,6 +112,8 @@ std::u16string_view ProblemText(Problem problem) {
             return u"数値ではありません";
         case Problem::OutOfRange:
             return u"範囲外の数値です";
+        case Problem::NotFlag:
+            return u"1 でも 0 でもありません";
     }
     return {};
 }
@@ -149,6 +151,19 @@ class FieldReader {
         }
         return static_cast<float>(number);
     }
+
+    // An option: 1 on, 0 off.
+    bool Flag() {
+        const std::u16string_view value = Next();
+        const double number = Number(value);
+        if (number != 0 && number != 1) {
+            Fail(Problem::NotFlag, value);
+        }
+        return number == 1;
+    }
+
+    // Whether a comma ended the last field, so that another one follows on its line.
+    bool MoreOnLine() const { return separator_ == u','; }
 
   private:
     static bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
@@ -253,11 +268,12 @@ class FieldReader {
 
     // A comma or one line end (CR LF counting as one) separates two fields.
     void SkipSeparator() {
+        separator_ = u'\0';
         if (pos_ >= text_.size()) {
             return;
         }
-        const char16_t separator = text_[pos_++];
-        if (separator == u'\r' && text_.substr(pos_, 1) == u"\n") {
+        separator_ = text_[pos_++];
+        if (separator_ == u'\r' && text_.substr(pos_, 1) == u"\n") {
             ++pos_;
         }
     }
@@ -267,6 +283,7 @@ class FieldReader {
     std::size_t pos_ = 0;
     std::size_t position_ = 0;  // index of the field being read
     std::size_t fieldsStarted_ = 0;
+    char16_t separator_ = u'\0';  // the one after the last field; NUL at the text's end
 };
 
 }  // namespace
@@ -294,10 +311,18 @@ std::u16string FormatSettingsLine(const SettingsRecord& record) {
     // end the field early and shift the numbers, so the name is stored without it.
     std::u16string name = record.faceName;
     std::erase(name, u'"');
-    return u"\"" + name + u"\"," + Widen(std::to_string(record.fontSize)) + u"," +
-           FormatSingle(ToSingle(record.frameWidth)) + u"," +
-           FormatSingle(ToSingle(record.frameHeight)) + u"," + FormatSingle(record.frameMode) +
-           u"\r\n";
+    std::u16string line = u"\"" + name + u"\"," + Widen(std::to_string(record.fontSize)) + u"," +
+                          FormatSingle(ToSingle(record.frameWidth)) + u"," +
+                          FormatSingle(ToSingle(record.frameHeight)) + u"," +
+                          FormatSingle(record.frameMode);
+    const SettingsRecord defaults;
+    if (record.wrapping != defaults.wrapping || record.ruby != defaults.ruby ||
+        record.autoUpdate != defaults.autoUpdate) {
+        for (const bool option : {record.wrapping, record.ruby, record.autoUpdate}) {
+            line += option ? u",1" : u",0";
+        }
+    }
+    return line + u"\r\n";
 }
 
 SettingsRecord ParseSettings(std::u16string_view text, const std::u16string& fileName) {
@@ -308,6 +333,12 @@ SettingsRecord ParseSettings(std::u16string_view text, const std::u16string& fil
     record.frameWidth = reader.Side();
     record.frameHeight = reader.Side();
     record.frameMode = reader.Single();
+    for (bool* option : {&record.wrapping, &record.ruby, &record.autoUpdate}) {
+        if (!reader.MoreOnLine()) {
+            break;
+        }
+        *option = reader.Flag();
+    }
     return record;
 }
 

@@ -6,13 +6,17 @@
 
 namespace ruvo {
 
-// The five values the settings file carries, in the order of the file.
+// The values the settings file carries, in the order of the file: five,
+// then the reading options, which a file may leave out.
 struct SettingsRecord {
     std::u16string faceName;
     std::int32_t fontSize = 0;
     double frameWidth = 0;  // twips
     double frameHeight = 0;
     float frameMode = 0;
+    bool wrapping = true;
+    bool ruby = true;
+    bool autoUpdate = false;
 
     bool operator==(const SettingsRecord&) const = default;
 };
@@ -22,10 +26,13 @@ struct SettingsRecord {
 // digits, never an exponent.
 std::u16string FormatSingle(float value);
 
-// The record as one line, ended by CR LF.
+// The record as one line, ended by CR LF. The options follow the fifth
+// value only when one of them is not its default, so that a file written
+// with the defaults is the five values a program that knows no options reads.
 std::u16string FormatSettingsLine(const SettingsRecord& record);
 
-// Reads the five values from the file's text. `fileName` goes into the
+// Reads the record from the file's text; an option that the line leaves
+// out is its default, and what follows the record is not read. `fileName` goes into the
 // detail of the error, so that the report says which file to repair.
 SettingsRecord ParseSettings(std::u16string_view text, const std::u16string& fileName);
 

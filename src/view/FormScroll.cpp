@@ -64,9 +64,4 @@ void frmMain::Form_Scroll(platform::ScrollBar bar, ScrollRequest request, std::i
     }
 }
 
-// The first column on screen stays at the right edge; the bars follow.
-void frmMain::Form_Resize() {
-    ScrollView(*this, {});
-}
-
 }  // namespace ruvo

@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
-#include "app/Characters.h"
 #include "platform/Convert.h"
+#include "typeset/Characters.h"
+#include "typeset/Columns.h"
 
 namespace ruvo {
 
 namespace {
+
+using platform::ScrollBar;
 
 constexpr char16_t kIdeographicSpace = u'\u3000';
 // A full-width character: its extent is the size of one cell of a column.
@@ -41,6 +46,52 @@ float OuterSize(double client, double smallestClient, float frame, float room, f
     return ToSingle(std::min(outer(client), std::max<double>(room, outer(smallestClient))));
 }
 
+// Which scroll bars the columns need.
+struct Bars {
+    bool horizontal = false;
+    bool vertical = false;
+};
+
+// Columns of `length` cells, or one a line for 0.
+void LayOut(frmMain& form, std::size_t length) {
+    Columns columns = LayOutColumns(DisplayText(form), length);
+    form.ColumnStarts = std::move(columns.starts);
+    form.BreakCount = static_cast<double>(form.ColumnStarts.size());
+    form.LongestRun = static_cast<double>(columns.longest);
+}
+
+// The column length for a client area of this height: the cells it shows,
+// at least one; none without wrapping.
+std::size_t ColumnLength(const frmMain& form, double height, const Cell& cell) {
+    if (!form.Wrapping) {
+        return 0;
+    }
+    const double cells =
+        std::clamp<double>(CellsThatFit(height, cell), 1, std::numeric_limits<std::int32_t>::max());
+    return static_cast<std::size_t>(cells);
+}
+
+// Lays out for a client area of this size, bars hidden: a horizontal bar
+// that the columns need takes its height from the column length.
+Bars LayOutFor(frmMain& form, const Cell& cell, double width, double height) {
+    platform::Window& window = form.window;
+    std::size_t length = ColumnLength(form, height, cell);
+    LayOut(form, length);
+    Bars bars;
+    bars.vertical = form.LongestRun > CellsThatFit(height, cell);
+    const double shown = width - (bars.vertical ? window.ScrollBarBreadth(ScrollBar::Vertical) : 0);
+    bars.horizontal = form.BreakCount > ColumnsThatFit(shown, cell);
+    if (bars.horizontal) {
+        height -= window.ScrollBarBreadth(ScrollBar::Horizontal);
+        if (const std::size_t shorter = ColumnLength(form, height, cell); shorter != length) {
+            length = shorter;
+            LayOut(form, length);
+        }
+        bars.vertical = form.LongestRun > CellsThatFit(height, cell);
+    }
+    return bars;
+}
+
 }  // namespace
 
 Cell MeasureCell(platform::Window& window) {
@@ -55,35 +106,25 @@ std::u16string_view DisplayText(const frmMain& form) {
     return form.DispText ? std::u16string_view(*form.DispText) : std::u16string_view();
 }
 
-void CountLines(frmMain& form) {
+void ExtendOneCharacter(frmMain& form) {
     if (form.DispText && IsOneCharacter(*form.DispText)) {
         *form.DispText += kIdeographicSpace;
     }
+}
+
+std::size_t ColumnEnd(const frmMain& form, std::size_t column) {
+    return column + 1 < form.ColumnStarts.size() ? form.ColumnStarts[column + 1]
+                                                 : DisplayText(form).size();
+}
+
+std::size_t CellStart(const frmMain& form, std::size_t column, std::size_t cell) {
     const std::u16string_view text = DisplayText(form);
-    form.LineStarts.clear();
-    if (!text.empty()) {
-        form.LineStarts.push_back(0);
+    const std::size_t end = ColumnEnd(form, column);
+    std::size_t at = form.ColumnStarts[column];
+    for (std::size_t skipped = 0; skipped < cell && at < end && !IsLineBreak(text[at]); ++skipped) {
+        at += CharacterLength(text, at);
     }
-    // Whole counts in locals, stored once: the text can be megabytes long.
-    std::size_t run = 0;
-    std::size_t longest = 0;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        if (!IsLineBreak(text[at])) {
-            at += CharacterLength(text, at);
-            ++run;
-            continue;
-        }
-        // CR LF is one line break; a lone CR or LF is one each.
-        at += text.substr(at, 2) == u"\r\n" ? 2 : 1;
-        longest = std::max(longest, run);
-        run = 0;
-        if (at < text.size()) {
-            form.LineStarts.push_back(at);
-        }
-    }
-    form.BreakCount = static_cast<double>(form.LineStarts.size());
-    form.LongestRun = static_cast<double>(std::max(longest, run));
+    return at;
 }
 
 double ColumnX(float clientWidth, const Cell& cell, std::size_t column) {
@@ -95,12 +136,16 @@ double CellY(const Cell& cell, std::size_t row) {
     return cell.CharH + static_cast<double>(row) * cell.CharW;
 }
 
-double ColumnsThatFit(float clientWidth, const Cell& cell) {
+double ColumnsThatFit(double clientWidth, const Cell& cell) {
     return std::floor((clientWidth - FittedClientWidth(1, cell)) / (kColumnPitch * cell.CharW)) + 1;
 }
 
-double CellsThatFit(float clientHeight, const Cell& cell) {
+double CellsThatFit(double clientHeight, const Cell& cell) {
     return std::floor((clientHeight - FittedClientHeight(0, cell)) / cell.CharW);
+}
+
+void LayOutForClient(frmMain& form, const Cell& cell) {
+    LayOutFor(form, cell, form.window.ScaleWidth(), form.window.ScaleHeight());
 }
 
 void FitFrame(frmMain& form, const Cell& cell) {
@@ -108,16 +153,31 @@ void FitFrame(frmMain& form, const Cell& cell) {
     if (form.FrameMode == 0.0F) {
         window.SetWidth(ToSingle(form.FrameWidth));
         window.SetHeight(ToSingle(form.FrameHeight));
+        LayOutForClient(form, cell);
         return;
     }
+    // Narrower, the window would wrap its menu bar and so change its frame.
+    const float smallest = window.SmallestWidth();
+    if (window.Width() < smallest) {
+        window.SetWidth(smallest);
+    }
+    const float frameWidth = window.Width() - window.ScaleWidth();
+    const float frameHeight = window.Height() - window.ScaleHeight();
+    const Bars bars = LayOutFor(form, cell, window.AvailableWidth() - frameWidth,
+                                window.AvailableHeight() - frameHeight);
+    const auto room = [&](bool shown, ScrollBar bar) {
+        return shown ? window.ScrollBarBreadth(bar) : 0.0F;
+    };
     const float pixel = window.TwipsPerPixelX();
-    window.SetWidth(OuterSize(FittedClientWidth(form.BreakCount, cell), FittedClientWidth(1, cell),
-                              window.Width() - window.ScaleWidth(), window.AvailableWidth(),
-                              pixel));
-    // Measured only now: a narrower window can wrap its menu bar.
-    window.SetHeight(OuterSize(FittedClientHeight(form.LongestRun, cell),
-                               FittedClientHeight(1, cell), window.Height() - window.ScaleHeight(),
-                               window.AvailableHeight(), pixel));
+    window.SetWidth(std::max(
+        OuterSize(
+            FittedClientWidth(form.BreakCount, cell) + room(bars.vertical, ScrollBar::Vertical),
+            FittedClientWidth(1, cell), frameWidth, window.AvailableWidth(), pixel),
+        smallest));
+    window.SetHeight(OuterSize(
+        FittedClientHeight(form.LongestRun, cell) + room(bars.horizontal, ScrollBar::Horizontal),
+        FittedClientHeight(1, cell), window.Height() - window.ScaleHeight(),
+        window.AvailableHeight(), pixel));
 }
 
 }  // namespace ruvo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -22,10 +23,13 @@ Cell MeasureCell(platform::Window& window);
 // as the empty text.
 std::u16string_view DisplayText(const frmMain& form);
 
-// Gives a one-character text an ideographic space as its second character,
-// then finds its lines: LineStarts, the columns (BreakCount) and the
-// characters of the longest line (LongestRun).
-void CountLines(frmMain& form);
+// Gives a one-character text an ideographic space as its second character.
+void ExtendOneCharacter(frmMain& form);
+
+// Where a cell of a column starts in the text on display, and where the
+// column ends (at the next column's start or at its line break).
+std::size_t CellStart(const frmMain& form, std::size_t column, std::size_t cell);
+std::size_t ColumnEnd(const frmMain& form, std::size_t column);
 
 // Right edge of a column, counted from the first one on screen: a quarter
 // cell in from the client area's right edge, then 1.5 cells apart.
@@ -36,11 +40,19 @@ double CellY(const Cell& cell, std::size_t row);
 // Whole columns that a client area of this width shows, and whole cells
 // of a column that one of this height shows, margins kept: a window fitted
 // to a text shows all of it.
-double ColumnsThatFit(float clientWidth, const Cell& cell);
-double CellsThatFit(float clientHeight, const Cell& cell);
+double ColumnsThatFit(double clientWidth, const Cell& cell);
+double CellsThatFit(double clientHeight, const Cell& cell);
 
-// Sizes the window: fitted to the text within the screen's work area in
-// the variable mode, the saved size in the fixed mode.
+// Lays the text on display out in columns (BreakCount, LongestRun,
+// ColumnStarts) for the client area that shows while no scroll bar does:
+// with wrapping on, a column holds the cells that show above the
+// horizontal bar, when the columns need that bar.
+void LayOutForClient(frmMain& form, const Cell& cell);
+
+// Sizes the window and lays the text out for it. In the variable mode the
+// columns are as long as the work area allows and the window fits them,
+// with room for the bars they need, within the work area and never
+// narrower than its menu bar; in the fixed mode it takes the saved size.
 void FitFrame(frmMain& form, const Cell& cell);
 
 }  // namespace ruvo

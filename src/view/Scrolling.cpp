@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "typeset/Characters.h"
 #include "view/Drawing.h"
 #include "view/VerticalFont.h"
 
@@ -72,13 +73,55 @@ std::int32_t Moved(std::int32_t first, const ScrollMove& move, std::int32_t page
     return first;
 }
 
+void HideScrollBars(frmMain& form) {
+    form.window.SetScrollBar(ScrollBar::Horizontal, {});
+    form.window.SetScrollBar(ScrollBar::Vertical, {});
+}
+
+// Where the cell at the top of the first column on screen starts in the text.
+std::size_t FirstShownCharacter(const frmMain& form) {
+    return CellStart(form, static_cast<std::size_t>(form.FirstColumn),
+                     static_cast<std::size_t>(form.FirstCell));
+}
+
+// The scroll position that shows this place of the text first.
+void ScrollToCharacter(frmMain& form, std::size_t at) {
+    const std::vector<std::size_t>& starts = form.ColumnStarts;
+    const auto column = std::ranges::upper_bound(starts, at) - starts.begin() - 1;
+    const std::u16string_view text = DisplayText(form);
+    std::int32_t cell = 0;
+    for (std::size_t cellStart = starts[static_cast<std::size_t>(column)]; cellStart < at;
+         cellStart += CharacterLength(text, cellStart)) {
+        ++cell;
+    }
+    form.FirstColumn = Count(static_cast<double>(column));
+    form.FirstCell = cell;
+}
+
+// Runs a step of a view on display in the font it is shown in, then shows
+// the bars and draws what the window shows.
+template <typename Step>
+void InShownFont(frmMain& form, Step step) {
+    if (form.BreakCount == 0) {
+        return;  // nothing on display
+    }
+    platform::Window& window = form.window;
+    VerticalFontSelection verticalFont(window, window.DeviceContext());
+    verticalFont.Select(
+        VerticalFontRequest(form.ShownFontName, form.ShownFontSize, window.TwipsPerPixelX()));
+    const Cell cell = MeasureCell(window);
+    step(cell);
+    ShowScrollBars(form, cell);
+    DrawVertical(form, cell);
+    verticalFont.Release();
+}
+
 }  // namespace
 
 void ScrollToStart(frmMain& form) {
     form.FirstColumn = 0;
     form.FirstCell = 0;
-    form.window.SetScrollBar(ScrollBar::Horizontal, {});
-    form.window.SetScrollBar(ScrollBar::Vertical, {});
+    HideScrollBars(form);
 }
 
 void ShowScrollBars(frmMain& form, const Cell& cell) {
@@ -102,25 +145,29 @@ void ShowScrollBars(frmMain& form, const Cell& cell) {
 }
 
 void ScrollView(frmMain& form, const ScrollMove& move) {
-    if (form.BreakCount == 0) {
-        return;  // nothing on display
-    }
-    platform::Window& window = form.window;
-    VerticalFontSelection verticalFont(window, window.DeviceContext());
-    verticalFont.Select(
-        VerticalFontRequest(form.ShownFontName, form.ShownFontSize, window.TwipsPerPixelX()));
-    const Cell cell = MeasureCell(window);
-    const Pages pages = PagesOf(window, cell);
-    if (move.axis == Axis::Columns) {
-        form.FirstColumn =
-            Moved(form.FirstColumn, move, pages.columns, LastFirst(form.BreakCount, pages.columns));
-    } else {
-        form.FirstCell =
-            Moved(form.FirstCell, move, pages.cells, LastFirst(form.LongestRun, pages.cells));
-    }
-    ShowScrollBars(form, cell);
-    DrawVertical(form, cell);
-    verticalFont.Release();
+    InShownFont(form, [&](const Cell& cell) {
+        const Pages pages = PagesOf(form.window, cell);
+        if (move.axis == Axis::Columns) {
+            form.FirstColumn = Moved(form.FirstColumn, move, pages.columns,
+                                     LastFirst(form.BreakCount, pages.columns));
+        } else {
+            form.FirstCell =
+                Moved(form.FirstCell, move, pages.cells, LastFirst(form.LongestRun, pages.cells));
+        }
+    });
+}
+
+void LayOutAgain(frmMain& form, bool fit) {
+    InShownFont(form, [&](const Cell& cell) {
+        const std::size_t first = FirstShownCharacter(form);
+        HideScrollBars(form);
+        if (fit) {
+            FitFrame(form, cell);
+        } else {
+            LayOutForClient(form, cell);
+        }
+        ScrollToCharacter(form, first);
+    });
 }
 
 }  // namespace ruvo

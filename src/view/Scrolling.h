@@ -27,5 +27,8 @@ void ScrollToStart(frmMain& form);
 void ShowScrollBars(frmMain& form, const Cell& cell);
 // Moves and draws again what can be seen, in the font the text is shown in.
 void ScrollView(frmMain& form, const ScrollMove& move);
+// Lays the text out again for the window, keeping the first character on
+// screen in view; `fit` sizes the window to it as a showing click does.
+void LayOutAgain(frmMain& form, bool fit);
 
 }  // namespace ruvo

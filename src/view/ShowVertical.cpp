@@ -11,11 +11,13 @@ void frmMain::ShowVertical() {
     VerticalFontSelection verticalFont(window, deviceContext);
     verticalFont.Select(VerticalFontRequest(CurFontName, CurFontSize, window.TwipsPerPixelX()));
     const Cell cell = MeasureCell(window);
-    CountLines(*this);
+    ExtendOneCharacter(*this);
     ShownFontName = CurFontName;
     ShownFontSize = CurFontSize;
     ScrollToStart(*this);
-    if (BreakCount != 0) {
+    if (DisplayText(*this).empty()) {
+        LayOutForClient(*this, cell);  // no columns, nothing to fit: the size stays
+    } else {
         FitFrame(*this, cell);
         ShowScrollBars(*this, cell);
     }

@@ -51,6 +51,7 @@ TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
     const Case cases[] = {
         {MenuItem::Hkotei, "SetMenuChecked(Hkahen,0),SetMenuChecked(Hkotei,1)", "", 0},
         {MenuItem::Hkahen, "SetMenuChecked(Hkahen,1),SetMenuChecked(Hkotei,0)", "", 1},
+        {MenuItem::Horikaeshi, "SetMenuChecked(Horikaeshi,0)", "", 2},
         {MenuItem::Hfont, "", "ShowFont()", 2},
         {MenuItem::Hhelp, "", "OpenDocument(C:\\Tools\\ruvo.html)", 2},
         {MenuItem::Hend, "End()", "", 2},
@@ -76,10 +77,12 @@ TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
     }
 }
 
-// When the window is made, the fixed size is the one checked item.
-TEST_F(ShellTest, OnlyFixedStartsChecked) {
+// When the window is made, the fixed size and wrapping are the checked items.
+TEST_F(ShellTest, OnlyFixedAndWrappingStartChecked) {
     for (const platform::MenuEntry& entry : kMenuTree) {
-        EXPECT_EQ(entry.checked, entry.item == platform::MenuItem::Hkotei) << Utf8(entry.caption);
+        EXPECT_EQ(entry.checked, entry.item == platform::MenuItem::Hkotei ||
+                                     entry.item == platform::MenuItem::Horikaeshi)
+            << Utf8(entry.caption);
     }
 }
 

@@ -32,14 +32,14 @@ TEST_F(StartupTest, AppDirEndsInOneBackslashAndIsKept) {
 // goes back to the file as it was read. Nothing is shown; no style is preset.
 TEST_F(StartupTest, PlacesTheWindowThenAppliesTheSettings) {
     struct Case {
-        const char* mode;
+        const char* mode;  // and the options that follow it
         float x, y;
         const char* position;
         bool variable;
         const char* written;
     };
     const Case cases[] = {
-        {"1", 0, 0, "0,0", true, "1"},     {"0", 2.5F, 45.5F, "2,46", false, "0"},
+        {"1", 0, 0, "0,0", true, "1"},     {"0,0", 2.5F, 45.5F, "2,46", false, "0,0,1,0"},
         {"-0", 0, 0, "0,0", false, "0"},   {"2", 0, 0, "0,0", true, "2"},
         {"0.5", 0, 0, "0,0", true, "0.5"}, {"-1", 0, 0, "0,0", true, "-1"},
     };
@@ -61,7 +61,8 @@ TEST_F(StartupTest, PlacesTheWindowThenAppliesTheSettings) {
         EXPECT_EQ(Joined(run.window.calls),
                   "SetWindowPos(4660,-1," + std::string(c.position) +
                       ",90,570,64),SetWidth(1234.5),SetHeight(9000),SetMenuChecked(Hkahen," + on +
-                      "),SetMenuChecked(Hkotei," + off + ")")
+                      "),SetMenuChecked(Hkotei," + off + "),SetMenuChecked(Horikaeshi," +
+                      (std::string(c.mode).ends_with(",0") ? "0" : "1") + ")")
             << c.mode;
         EXPECT_EQ(placedBeforeRead, 1U);
         EXPECT_EQ(run.form.BoldFlag + run.form.ItalicFlag + run.form.ClipShown, 0);

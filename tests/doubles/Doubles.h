@@ -142,6 +142,8 @@ struct FakeWindow : platform::Window, Recorder {
     }
     float AvailableWidth() override { return availableWidth; }
     float AvailableHeight() override { return availableHeight; }
+    float SmallestWidth() override { return menuWrapWidth; }
+    float ScrollBarBreadth(Bar) override { return kScrollBar; }
     float CurrentX() override { return currentX; }
     void SetCurrentX(float twips) override { currentX = twips; }
     float CurrentY() override { return currentY; }

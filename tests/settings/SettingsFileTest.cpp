@@ -24,12 +24,17 @@ TEST_F(SettingsFileTest, ReadThenWrittenAgain) {
     const std::string japanese = "\"\x82\x6C\x82\x72\x20\x96\xBE\x92\xA9\",12,1350,8550,1\r\n";
     const std::string comma = "\"Font, Inc.\",10,1350,8550,0\r\n";
     const Case cases[] = {
-        {kExampleLine, "(MS Mincho,12,1350,8550,1)", kExampleLine},
-        {japanese, "(ＭＳ 明朝,12,1350,8550,1)", japanese},
-        {comma, "(Font, Inc.,10,1350,8550,0)", comma},
-        {"\"MS Mincho\"\r\n12\r\n1350\r\n8550\r\n1\r\n", "(MS Mincho,12,1350,8550,1)",
+        {kExampleLine, "(MS Mincho,12,1350,8550,1,1,1,0)", kExampleLine},
+        {japanese, "(ＭＳ 明朝,12,1350,8550,1,1,1,0)", japanese},
+        {comma, "(Font, Inc.,10,1350,8550,0,1,1,0)", comma},
+        {"\"MS Mincho\"\r\n12\r\n1350\r\n8550\r\n1\r\n", "(MS Mincho,12,1350,8550,1,1,1,0)",
          kExampleLine},
-        {"\"MS Mincho\",12,1350,8550,1\r\nelse\r\n", "(MS Mincho,12,1350,8550,1)", kExampleLine},
+        {"\"MS Mincho\",12,1350,8550,1\r\nelse\r\n", "(MS Mincho,12,1350,8550,1,1,1,0)",
+         kExampleLine},
+        {"\"MS Mincho\",12,1350,8550,1,0,1,1\r\n", "(MS Mincho,12,1350,8550,1,0,1,1)",
+         "\"MS Mincho\",12,1350,8550,1,0,1,1\r\n"},
+        {"\"MS Mincho\",12,1350,8550,1,1,0\r\n", "(MS Mincho,12,1350,8550,1,1,0,0)",
+         "\"MS Mincho\",12,1350,8550,1,1,0,0\r\n"},
     };
     for (const Case& c : cases) {
         files.files = {{kSettingsPath, c.file}};
@@ -37,7 +42,7 @@ TEST_F(SettingsFileTest, ReadThenWrittenAgain) {
 
         form.ReadSettings();
         EXPECT_EQ(Call("", form.CurFontName, form.CurFontSize, form.FrameWidth, form.FrameHeight,
-                       form.FrameMode),
+                       form.FrameMode, form.Wrapping, form.Ruby, form.AutoUpdate),
                   c.read);
         form.WriteSettings();
         EXPECT_EQ(files.files, (std::map<std::u16string, std::string>{{kSettingsPath, c.written}}));

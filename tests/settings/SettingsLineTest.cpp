@@ -60,6 +60,10 @@ TEST(SettingsLineTest, TheRecordIsOneLine) {
     EXPECT_EQ(FormatSettingsLine({u"A, B", 9, 1234.5, 2, 0.5F}), u"\"A, B\",9,1234.5,2,0.5\r\n");
     // No escape exists for a quote: without it the line still reads as five values.
     EXPECT_EQ(FormatSettingsLine({u"Say \"Hi\", all", 9, 1, 2, 0}), u"\"Say Hi, all\",9,1,2,0\r\n");
+    // The options only when one is not its default, and then all three.
+    EXPECT_EQ(FormatSettingsLine({u"A", 9, 1, 2, 0, false}), u"\"A\",9,1,2,0,0,1,0\r\n");
+    EXPECT_EQ(FormatSettingsLine({u"A", 9, 1, 2, 0, true, false}), u"\"A\",9,1,2,0,1,0,0\r\n");
+    EXPECT_EQ(FormatSettingsLine({u"A", 9, 1, 2, 0, true, true, true}), u"\"A\",9,1,2,0,1,1,1\r\n");
 }
 
 TEST(SettingsLineTest, TheReaderTakesTheWritersLineAndHandEditedOnes) {
@@ -72,7 +76,10 @@ TEST(SettingsLineTest, TheReaderTakesTheWritersLineAndHandEditedOnes) {
         {u"\"MS Mincho\"\r\n12\r\n1350\r\n8550\r\n1\r\n", kExample},
         {u"\"MS Mincho\",12\n1350,8550\r1\n", kExample},
         {u"\"MS Mincho\",12,1350,8550,1\r\n\"Other\",20,1,2,0\r\n", kExample},
-        {u"\"MS Mincho\",12,1350,8550,1,extra,,\"", kExample},
+        {u"\"MS Mincho\",12,1350,8550,1\r\n0,0,1", kExample},
+        {u"\"A\",1,1,1,1,0", {u"A", 1, 1, 1, 1, false}},
+        {u"\"A\",1,1,1,1, 1.0 ,0\r\n1", {u"A", 1, 1, 1, 1, true, false}},
+        {u"\"A\",1,1,1,1,0,0,1,more,\"", {u"A", 1, 1, 1, 1, false, false, true}},
         {u" \t\"MS Mincho\", 12 ,\t1350\t, 8550 ,   1\r\n", kExample},
         {u"MS Mincho,12,1350,8550,1\r\n", kExample},
         {u"\"MS Mincho\"ignored,12,1350,8550,1\r\n", kExample},
@@ -132,6 +139,11 @@ TEST(SettingsLineTest, TheReaderRefusesWhatTheWriterNeverWrites) {
         {u"\"A\",12,1350,nan,1", 380, height + u"数値ではありません：「nan」"},
         {u"\"A\",12,1350,8550,x", 380, mode + u"数値ではありません：「x」"},
         {u"\"A\",12,1350,8550,+-5", 380, mode + u"数値ではありません：「+-5」"},
+        {u"\"A\",12,1350,8550,1,extra", 380,
+         u"6 番目の値（折り返し）が数値ではありません：「extra」"},
+        {u"\"A\",12,1350,8550,1,1,2", 380, u"7 番目の値（ルビ）が1 でも 0 でもありません：「2」"},
+        {u"\"A\",12,1350,8550,1,1,0,0.5", 380, u"8 番目の値（自動更新）が1 でも 0 でもありません"},
+        {u"\"A\",12,1350,8550,1,,1,0", 380, u"6 番目の値（折り返し）が空です"},
         {u"\"A\",12,\u0131350,8550,1", 380, width + u"数値ではありません：「\u0131350」"},
         {u"\"A\",12,1350,8550,-1e39", 380, mode + u"範囲外の数値です：「-1e39」"},
         {u"\"A\",12,1350,8550,1e400", 380, mode + u"範囲外の数値です：「1e400」"},

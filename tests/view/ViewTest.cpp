@@ -53,6 +53,19 @@ class ViewTest : public ::testing::Test, protected TestForm {
         }
         return seen + Bars();
     }
+    // The window's size, the cells of each column drawn, and the bars.
+    std::string Columns() {
+        std::string seen = Num(window.width) + "x" + Num(window.height);
+        std::size_t cells = 0;
+        for (std::size_t i = 0; i < window.outputs.size(); ++i) {
+            ++cells;
+            if (i + 1 == window.outputs.size() || window.outputs[i + 1].x != window.outputs[i].x) {
+                seen += " " + std::to_string(cells);
+                cells = 0;
+            }
+        }
+        return seen + Bars();
+    }
     // The scroll bars shown, with their maximum, page and position.
     std::string Bars() {
         std::string bars;
@@ -149,11 +162,14 @@ TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
         {u"x", "420x1485 x@251.25,195 \u3000@251.25,390"},
         {u"\r\n", "420x1095"},
         {u"ab\r\ncd", "810x1590 a@641.25,300 b@641.25,495 c@348.75,300 d@348.75,495", 1, 195, 300},
-        // A narrow window wraps the menu bar, and its frame grows by a row.
-        {u"ab\r\ncd", "705x1785 a@536.25,195 b@536.25,390 c@243.75,195 d@243.75,390", 1, 195, 195,
+        // Never narrower than the menu bar, which so stays one row; the
+        // spare room is on the left.
+        {u"ab\r\ncd", "800x1485 a@631.25,195 b@631.25,390 c@338.75,195 d@338.75,390", 1, 195, 195,
          15360, 800},
-        {u"ab\r\ncd", "600x1485 a@176.25,195 H(1,1,1) V(1,1,0)", 1, 195, 195, 600},
-        {u"ab\r\ncd", "420x1485 H(1,1,1) V(1,1,0)", 1, 195, 195, 15},
+        // The bar a text wider than the screen needs goes below its cells.
+        {u"ab\r\ncd", "600x1740 a@431.25,195 b@431.25,390 c@138.75,195 d@138.75,390 H(1,1,1)", 1,
+         195, 195, 600},
+        {u"ab\r\ncd", "420x1740 a@251.25,195 b@251.25,390 H(1,1,1)", 1, 195, 195, 15},
         {u"", "1500x9000"},
         {u"", "1500x9000", 0},
         {u"ab\r\ncd", "1350x8550 a@1181.25,195 b@1181.25,390 c@888.75,195 d@888.75,390", 0},
@@ -178,6 +194,65 @@ TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
         EXPECT_EQ(SavedFile(), "\"MS Mincho\",10," + Num(window.width) + "," + Num(window.height) +
                                    "," + Num(c.mode) + "\r\n");
     }
+}
+
+// With wrapping a column holds what the room shows: in the variable mode
+// the work area's height below the window (less the horizontal bar when the
+// columns need it) and the window fits the columns; in the fixed mode the
+// saved size's client area. Without it a line is a column, its bar beside it.
+TEST_F(ViewTest, WrappingFollowsTheRoom) {
+    struct Case {
+        int length;
+        float mode = 1, availableWidth = 15360;
+        bool wrapping = true;
+        const char* seen;
+    };
+    const Case cases[] = {
+        {30, 1, 15360, true, "1005x3045 10 10 10"},
+        {25, 1, 15360, true, "1005x3045 10 10 5"},
+        {30, 1, 15360, false, "675x3100 11 V(29,10,0)"},
+        {60, 1, 1000, true, "1000x3100 9 9 9 H(6,3,4)"},
+        {100, 0, 15360, true, "1350x8550 38 38 24"},
+    };
+    window.availableHeight = 3100;  // ten cells a column
+    for (const Case& c : cases) {
+        form.FrameMode = c.mode;
+        form.FrameWidth = 1350;
+        form.FrameHeight = 8550;
+        form.Wrapping = c.wrapping;
+        window.availableWidth = c.availableWidth;
+
+        Show(Grid(1, c.length));
+
+        EXPECT_EQ(Columns(), c.seen) << c.length;
+    }
+}
+
+// A resize lays the text out again with the first character on screen in
+// view; 折り返し does at once, fitting the window in the variable mode, and
+// writes nothing.
+TEST_F(ViewTest, ResizesAndTheMenuItemLayTheTextOutAgain) {
+    // The window, its columns and the character at the top of the first.
+    const auto seen = [&] { return Columns() + " " + Utf8(window.outputs.at(0).text); };
+    const auto named = [](int at) { return Utf8(std::u16string(1, Named(0, at))); };
+    form.FrameMode = 0;
+    Show(Grid(1, 200));  // 36 cells a column above the bar
+    form.Form_KeyDown(Key::Left);
+    EXPECT_EQ(seen(), "1350x8550 36 36 36 36 20 H(5,4,1) " + named(36));
+    window.height = 5000;  // 18 cells
+    form.Form_Resize();
+    EXPECT_EQ(seen(), "1350x5000 18 18 18 18 18 H(11,4,6) " + named(36));
+
+    files.calls.clear();
+    form.Horikaeshi_Click();
+    EXPECT_EQ(seen(), "1350x5000 21 V(199,20,36) " + named(36));
+    EXPECT_EQ(window.checked[platform::MenuItem::Horikaeshi], false);
+    form.FrameMode = 1;
+    window.availableHeight = 3100;  // ten cells
+    form.Horikaeshi_Click();
+    EXPECT_EQ(seen(),
+              "5970x3045 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 " + named(0));
+    EXPECT_TRUE(files.calls.empty()) << "the menu item wrote the settings";
 }
 
 // A character is one output with its marks, down one column; a lone
@@ -255,6 +330,7 @@ TEST_F(ViewTest, KeysWheelsAndBarsMoveThroughTheText) {
         {bar(v, ScrollRequest::ToPosition, 10), 5, 10},
     };
     form.FrameMode = 0;
+    form.Wrapping = false;
     Show(Grid(20, 60));
     window.calls.clear();
     files.calls.clear();
@@ -278,6 +354,7 @@ TEST_F(ViewTest, KeysWheelsAndBarsMoveThroughTheText) {
 // new one shows with the next showing click.
 TEST_F(ViewTest, ClicksResizesAndFontsAroundScrolling) {
     form.FrameMode = 0;
+    form.Wrapping = false;
     form.Form_KeyDown(Key::End);
     EXPECT_TRUE(window.calls.empty()) << "nothing on display before the first click";
     Show(Grid(20, 60));

@@ -16,17 +16,6 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 constexpr LONG kInitialClientWidth = 80;
 constexpr LONG kInitialClientHeight = 522;
 
-// The window's own resolution in dots per inch; 0 where the system keeps one
-// for the whole screen. GetDpiForWindow is looked up at run time, so that the
-// program still starts on systems that lack it.
-UINT WindowDpi(HWND window) {
-    using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow =
-        reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void (*)()>(
-            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    return getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
-}
-
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     if (::GetClassInfoExW(instance, kClassName, &windowClass)) {
@@ -87,6 +76,7 @@ Win32Window::Win32Window(HINSTANCE instance, std::span<const platform::MenuEntry
     if (const UINT dpi = WindowDpi(window); dpi != 0) {
         SetDpi(dpi, dpi);
     }
+    menuBarWidth_ = MeasureMenuBar();
 }
 
 Win32Window::~Win32Window() {

@@ -56,6 +56,8 @@ class Win32Window final : public platform::Window {
     float ScaleHeight() override;
     float AvailableWidth() override;
     float AvailableHeight() override;
+    float SmallestWidth() override;
+    float ScrollBarBreadth(platform::ScrollBar bar) override;
     float CurrentX() override;
     void SetCurrentX(float twips) override;
     float CurrentY() override;
@@ -87,6 +89,8 @@ class Win32Window final : public platform::Window {
     // The menu bar: Win32WindowMenu.cpp.
     void BuildMenu(HMENU menu, platform::MenuItem parent);
     bool IsCommand(WORD id) const noexcept;
+    // The outer width, in twips, that shows the menu bar's items whole on one line.
+    float MeasureMenuBar();
 
     // Scrolling: Win32WindowScrolling.cpp.
     // False for a key the program does not scroll with: the system's default handling gets it.
@@ -113,6 +117,7 @@ class Win32Window final : public platform::Window {
     UINT exitCode_ = 0;
 
     std::span<const platform::MenuEntry> menuTree_;
+    float menuBarWidth_ = 0;
 
     int wheelPending_ = 0;  // parts of a notch from fine-grained wheels
     int tiltPending_ = 0;

@@ -75,6 +75,12 @@ float Win32Window::AvailableHeight() {
     return PixelsToTwips(RoomInWorkArea().cy, twipsPerPixelY_);
 }
 
+float Win32Window::SmallestWidth() {
+    // The system's smallest window with a caption shows its buttons whole.
+    return std::max(menuBarWidth_,
+                    PixelsToTwips(WindowMetric(window_.get(), SM_CXMIN), twipsPerPixelX_));
+}
+
 void Win32Window::SetDpi(UINT x, UINT y) noexcept {
     twipsPerPixelX_ = TwipsPerPixel(static_cast<int>(x));
     twipsPerPixelY_ = TwipsPerPixel(static_cast<int>(y));

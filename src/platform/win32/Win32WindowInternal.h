@@ -15,6 +15,29 @@ platform::Handle ToHandle(T handle) {
     return reinterpret_cast<platform::Handle>(handle);
 }
 
+// The window's own resolution in dots per inch; 0 where the system keeps one
+// for the whole screen. GetDpiForWindow is looked up at run time, so that the
+// program still starts on systems that lack it.
+inline UINT WindowDpi(HWND window) {
+    using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void (*)()>(
+            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    return getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+}
+
+// A system metric in pixels at the window's resolution, where the system
+// can tell one; GetSystemMetricsForDpi is looked up as GetDpiForWindow is.
+inline int WindowMetric(HWND window, int index) {
+    using GetSystemMetricsForDpiProc = int(WINAPI*)(int, UINT);
+    static const auto getSystemMetricsForDpi =
+        reinterpret_cast<GetSystemMetricsForDpiProc>(reinterpret_cast<void (*)()>(
+            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    const UINT dpi = WindowDpi(window);
+    return getSystemMetricsForDpi != nullptr && dpi != 0 ? getSystemMetricsForDpi(index, dpi)
+                                                         : ::GetSystemMetrics(index);
+}
+
 // Here, not in one source file: the message procedure and the scrolling input both raise events.
 template <typename Event>
 void Win32Window::Raise(Event event) noexcept {

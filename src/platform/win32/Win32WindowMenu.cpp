@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/Twips.h"
 #include "platform/win32/WideText.h"
 
 namespace ruvo::win32 {
@@ -44,6 +45,32 @@ bool Win32Window::IsCommand(WORD id) const noexcept {
 void Win32Window::SetMenuChecked(platform::MenuItem item, bool checked) {
     ::CheckMenuItem(::GetMenu(window_.get()), static_cast<UINT>(item),
                     MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+float Win32Window::MeasureMenuBar() {
+    // The system lays the bar out for the window's width and cuts an item
+    // that does not fit, so it is measured as wide as the screen, while the
+    // window is still hidden.
+    const SIZE initial = OuterPixels();
+    ResizeOuter(SIZE{::GetSystemMetrics(SM_CXSCREEN), initial.cy});
+    RECT outer{};
+    ::GetWindowRect(window_.get(), &outer);
+    HMENU bar = ::GetMenu(window_.get());
+    LONG left = outer.right;
+    LONG right = outer.left;
+    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
+        RECT item{};
+        if (::GetMenuItemRect(window_.get(), bar, static_cast<UINT>(i), &item)) {
+            left = std::min(left, item.left);
+            right = std::max(right, item.right);
+        }
+    }
+    ResizeOuter(initial);
+    if (right <= left) {
+        return 0;
+    }
+    // As much frame right of the items as left of them.
+    return PixelsToTwips(right - outer.left + (left - outer.left), twipsPerPixelX_);
 }
 
 }  // namespace ruvo::win32

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "platform/win32/Twips.h"
 #include "platform/win32/Win32WindowInternal.h"
 
 namespace ruvo::win32 {
@@ -113,6 +114,12 @@ void Win32Window::SetScrollBar(platform::ScrollBar bar, const platform::ScrollBa
     }
     ::SetScrollInfo(window_.get(), BarOf(bar), &info, TRUE);
     ::ShowScrollBar(window_.get(), BarOf(bar), state.visible ? TRUE : FALSE);
+}
+
+float Win32Window::ScrollBarBreadth(platform::ScrollBar bar) {
+    return bar == platform::ScrollBar::Horizontal
+               ? PixelsToTwips(WindowMetric(window_.get(), SM_CYHSCROLL), twipsPerPixelY_)
+               : PixelsToTwips(WindowMetric(window_.get(), SM_CXVSCROLL), twipsPerPixelX_);
 }
 
 }  // namespace ruvo::win32

@@ -1,4 +1,4 @@
-#include "app/Characters.h"
+#include "typeset/Characters.h"
 
 namespace ruvo {
 
@@ -51,6 +51,13 @@ std::size_t LongCharacterLength(std::u16string_view text, std::size_t at) {
         end += mark;
     }
     return end - at;
+}
+
+char32_t CodePointAt(std::u16string_view text, std::size_t at) {
+    if (CodePointLength(text, at) == 1) {
+        return text[at];
+    }
+    return 0x10000 + ((char32_t{text[at]} - 0xD800) << 10) + (char32_t{text[at + 1]} - 0xDC00);
 }
 
 std::u16string_view Drawable(std::u16string_view character, std::u16string& scratch) {

@@ -31,6 +31,9 @@ inline std::size_t CharacterLength(std::u16string_view text, std::size_t at) {
     return mayBeLong ? LongCharacterLength(text, at) : 1;
 }
 
+// The code point that starts at `at`: a pair's, or the unit itself.
+char32_t CodePointAt(std::u16string_view text, std::size_t at);
+
 // The character as it is drawn: a lone surrogate cannot be drawn and is
 // replaced by U+FFFD. `scratch` holds the replacement when one is needed.
 std::u16string_view Drawable(std::u16string_view character, std::u16string& scratch);
