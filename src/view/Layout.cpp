@@ -52,12 +52,14 @@ struct Bars {
     bool vertical = false;
 };
 
-// Columns of `length` cells, or one a line for 0.
-void LayOut(frmMain& form, std::size_t length) {
-    Columns columns = LayOutColumns(DisplayText(form), length);
+// Columns of `length` cells, or one a line for 0; false when there are
+// more than `most` and the layout stopped there.
+bool LayOut(frmMain& form, std::size_t length, std::size_t most = SIZE_MAX) {
+    Columns columns = LayOutColumns(DisplayText(form), length, most);
     form.ColumnStarts = std::move(columns.starts);
     form.BreakCount = static_cast<double>(form.ColumnStarts.size());
     form.LongestRun = static_cast<double>(columns.longest);
+    return form.ColumnStarts.size() <= most;
 }
 
 // The column length for a client area of this height: the cells it shows,
@@ -75,19 +77,22 @@ std::size_t ColumnLength(const frmMain& form, double height, const Cell& cell) {
 // that the columns need takes its height from the column length.
 Bars LayOutFor(frmMain& form, const Cell& cell, double width, double height) {
     platform::Window& window = form.window;
-    std::size_t length = ColumnLength(form, height, cell);
-    LayOut(form, length);
+    const double barHeight = window.ScrollBarBreadth(ScrollBar::Horizontal);
+    const std::size_t length = ColumnLength(form, height, cell);
+    const std::size_t shorter = ColumnLength(form, height - barHeight, cell);
+    // More columns than the width shows call for the bar, which shortens
+    // them: a long text is laid out whole only once, for the bar.
+    const auto fit = static_cast<std::size_t>(std::max(ColumnsThatFit(width, cell), 0.0));
+    const bool whole = LayOut(form, length, length == shorter ? SIZE_MAX : fit);
     Bars bars;
     bars.vertical = form.LongestRun > CellsThatFit(height, cell);
     const double shown = width - (bars.vertical ? window.ScrollBarBreadth(ScrollBar::Vertical) : 0);
-    bars.horizontal = form.BreakCount > ColumnsThatFit(shown, cell);
+    bars.horizontal = !whole || form.BreakCount > ColumnsThatFit(shown, cell);
     if (bars.horizontal) {
-        height -= window.ScrollBarBreadth(ScrollBar::Horizontal);
-        if (const std::size_t shorter = ColumnLength(form, height, cell); shorter != length) {
-            length = shorter;
-            LayOut(form, length);
+        if (shorter != length) {
+            LayOut(form, shorter);
         }
-        bars.vertical = form.LongestRun > CellsThatFit(height, cell);
+        bars.vertical = form.LongestRun > CellsThatFit(height - barHeight, cell);
     }
     return bars;
 }

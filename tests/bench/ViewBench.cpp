@@ -7,45 +7,70 @@
 namespace ruvo::test {
 namespace {
 
-// Times `step` on the doubles in the fixed mode at the start-up size, once a
-// click shows `range(0)` bytes of UTF-16 from the clipboard: lines of 40
-// Japanese characters ended by CR LF. "prints" counts the text outputs.
-void Measure(benchmark::State& state, void (*step)(frmMain&)) {
+// 40 Japanese characters.
+constexpr std::u16string_view kForty =
+    u"縦書きで表示するクリップボードの文字列は一行四十文字ほどの長さで改行されています";
+
+// Times `step` on the doubles in the fixed mode, once a click shows
+// `range(0)` bytes of UTF-16 from the clipboard: lines of `line` forty-character
+// pieces ended by CR LF, in a window of 1350 twips by `height`. "prints"
+// counts the text outputs.
+void Measure(benchmark::State& state, int line, float height, void (*step)(TestForm&)) {
     TestForm t;
     t.AsLoaded(10);
     t.form.FrameMode = 0.0F;
+    t.form.FrameHeight = height;
     const auto units = static_cast<std::size_t>(state.range(0)) / sizeof(char16_t);
     while (t.clipboard.text.size() < units) {
-        t.clipboard.text +=
-            u"縦書きで表示するクリップボードの文字列は一行四十文字ほどの長さで改行されています\r\n";
+        for (int piece = 0; piece < line; ++piece) {
+            t.clipboard.text += kForty;
+        }
+        t.clipboard.text += u"\r\n";
     }
     t.clipboard.text.resize(units);
     t.form.Form_Click();
     for ([[maybe_unused]] auto _ : state) {
         t.window.calls.clear();
-        step(t.form);
+        step(t);
     }
     state.counters["prints"] = static_cast<double>(t.window.outputs.size());
 }
 
-// A click that shows the clipboard.
+void Click(TestForm& t) {
+    t.form.ClipShown = 0;
+    t.form.Form_Click();
+}
+
+// A click that shows the clipboard: 40-character lines in 38-cell columns
+// (two columns a line), and 200-character lines wrapped at 40 cells.
 void ShowingClick(benchmark::State& state) {
-    Measure(state, [](frmMain& form) {
-        form.ClipShown = 0;
-        form.Form_Click();
-    });
+    Measure(state, 1, 8550, Click);
     state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+void WrappingClick(benchmark::State& state) {
+    Measure(state, 5, 9150, Click);
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+// The user's resize, between 40 and 39 cells a column.
+void Rewrap(benchmark::State& state) {
+    Measure(state, 5, 9150, [](TestForm& t) {
+        t.window.height = t.window.height == 9150 ? 9000 : 9150;
+        t.form.Form_Resize();
+    });
 }
 
 // One column on from the middle of the text on display.
 void ScrollStep(benchmark::State& state) {
-    Measure(state, [](frmMain& form) {
-        form.FirstColumn = static_cast<std::int32_t>(form.BreakCount / 2);
-        form.Form_KeyDown(platform::Key::Left);
+    Measure(state, 1, 8550, [](TestForm& t) {
+        t.form.FirstColumn = static_cast<std::int32_t>(t.form.BreakCount / 2);
+        t.form.Form_KeyDown(platform::Key::Left);
     });
 }
 
 BENCHMARK(ShowingClick)->Arg(1 << 10)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(WrappingClick)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(Rewrap)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScrollStep)->Arg(1 << 10)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 
 }  // namespace

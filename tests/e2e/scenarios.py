@@ -90,6 +90,33 @@ def fixed_mode_cover_scrolling_and_menu():
         assert run.ini.read_bytes() == face + b",12,1800,6000,1\r\n", "closing did not store 可変"
 
 
+# Three paragraphs of 20, 120 and 200 characters wrap into columns as long as
+# the screen allows, all on screen with no vertical bar; a one-character text
+# keeps the menu bar whole on one row; 折り返し off puts each line in one
+# column again, the bar beside the columns, and closing stores the option.
+def wrapping_and_the_fitted_frame():
+    with Ruvo("wrapping-12pt", b'"MS Mincho",12,1350,8550,1\r\n') as run:
+        poll(run.windows, "the program's window")
+        run.show("\r\n".join("田" * n for n in (20, 120, 200)))
+        assert run.client()[4:] == (0, 0), "the three paragraphs need a scroll bar"
+        length = columns(run.ink("wrapped"))[1]
+        wrapped = [min(length, n - at) for n in (20, 120, 200) for at in range(0, n, length)]
+        check_columns(run, "wrapped", wrapped)
+        # The menu bar's row, just above the client area, below the caption.
+        menu_row = (0, run.client()[1] - 16, 100, run.client()[1])
+        menu = run.ink("menu-wide", menu_row)
+        run.click()
+        run.show("猫")
+        assert run.ink("menu-narrow", menu_row) == menu, "the menu bar is not whole on one row"
+        run.click()
+        run.show("\r\n".join("田" * n for n in (20, 120, 200)))
+        run.keys("alt+o", "w")
+        assert run.client()[4:] == (0, 1), "without wrapping not just the vertical bar shows"
+        check_columns(run, "unwrapped", [20] + [columns(run.ink("unwrapped"))[1]] * 2)
+        run.close("alt+F4")
+        assert run.ini.read_bytes().endswith(b",1,0,1,0\r\n"), "closing did not store 折り返し off"
+
+
 def missing_settings_reports_error():
     with Ruvo("missing-settings") as run:
         # The window is already up at its start-up size when the report shows.

@@ -57,7 +57,8 @@ void Dispatch(TestForm& t, const std::function<void()>& event) {
     }
 }
 
-// A move as the keys, the wheel, the scroll bars or a resize make it, each
+// A move as the keys, the wheel, the scroll bars, a resize or the reading
+// options make it, each
 // taking its values from the input as it runs; the enumerations count from 0.
 void Move(TestForm& t, FuzzedDataProvider& input) {
     frmMain& f = t.form;
@@ -80,8 +81,9 @@ void Move(TestForm& t, FuzzedDataProvider& input) {
             t.window.width = input.ConsumeFloatingPointInRange(1.0F, 491505.0F);
             t.window.height = input.ConsumeFloatingPointInRange(1.0F, 491505.0F);
             f.Form_Resize();
-        }};
-    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 3)]);
+        },
+        [&] { f.Menu_Click(platform::MenuItem::Horikaeshi); }};
+    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 4)]);
 }
 
 }  // namespace
@@ -93,10 +95,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakeWindow& w = t.window;
 
     // The settings and the screen come from the end of the input.
-    const SettingsRecord settings{u"MS Mincho", input.ConsumeIntegralInRange(1, 1638),
+    const SettingsRecord settings{u"MS Mincho",
+                                  input.ConsumeIntegralInRange(1, 1638),
                                   input.ConsumeFloatingPointInRange(1.0, 491505.0),
                                   input.ConsumeFloatingPointInRange(1.0, 491505.0),
-                                  input.ConsumeBool() ? 0.0F : input.ConsumeFloatingPoint<float>()};
+                                  input.ConsumeBool() ? 0.0F : input.ConsumeFloatingPoint<float>(),
+                                  input.ConsumeBool(),
+                                  input.ConsumeBool(),
+                                  input.ConsumeBool()};
     t.files.files[TestForm::kSettingsPath] = t.files.ToAnsi(FormatSettingsLine(settings));
     w.twipsPerPixel = input.PickValueInArray({15.0F, 12.0F, 10.0F, 7.5F});
     // A full-width character fills its em, points × 20 twips, in whole pixels.

@@ -111,16 +111,16 @@ TEST_F(WindowTest, EachFaceIsThereAndMeasuresWhatItDraws) {
     }
 }
 
-// 書式 holds フォント, the drop-down フレームサイズ (固定, 可変), a separator, ヘルプ,
-// a separator and 終了.
+// 書式 holds フォント, the drop-down フレームサイズ (固定, 可変), 折り返し, a
+// separator, ヘルプ, a separator and 終了.
 TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
     HMENU bar = ::GetMenu(window_.Hwnd()), format = ::GetSubMenu(bar, 0);
     ASSERT_EQ(::GetMenuItemCount(bar), 1);
     wchar_t caption[64] = {};
     ::GetMenuStringW(bar, 0, caption, 64, MF_BYPOSITION);
     EXPECT_EQ(FromWide(caption), u"書式(&O)");
-    EXPECT_EQ(::GetMenuItemCount(format), 6);
-    EXPECT_EQ(::GetMenuState(format, 2, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
+    EXPECT_EQ(::GetMenuItemCount(format), 7);
+    EXPECT_EQ(::GetMenuState(format, 3, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 1)), 2);
 
     const auto checked = [bar](MenuItem item) {
@@ -130,6 +130,28 @@ TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
     window_.SetMenuChecked(MenuItem::Hkahen, true);
     window_.SetMenuChecked(MenuItem::Hkotei, false);
     EXPECT_TRUE(checked(MenuItem::Hkahen) && !checked(MenuItem::Hkotei));
+}
+
+// At its smallest width a window whose menu bar is wider than the system's
+// smallest window still shows that bar's item whole, on one row.
+TEST(SmallestWidthTest, KeepsAWideMenuBarWhole) {
+    const platform::MenuEntry wide[] = {{MenuItem::Hyoji, MenuItem::None,
+                                         u"縦書きで表示するための書式(&O)",
+                                         platform::MenuKind::DropDown, false}};
+    Win32Window window(::GetModuleHandleW(nullptr), wide);
+    const auto itemRight = [&] {
+        RECT item{}, outer{};
+        ::GetMenuItemRect(window.Hwnd(), ::GetMenu(window.Hwnd()), 0, &item);
+        ::GetWindowRect(window.Hwnd(), &outer);
+        return item.right - outer.left;
+    };
+    window.SetWidth(30000);
+    const LONG whole = itemRight();
+    window.SetWidth(window.SmallestWidth());
+    EXPECT_GT(window.SmallestWidth(), PixelsToTwips(::GetSystemMetrics(SM_CXMIN), 15));
+    EXPECT_EQ(itemRight(), whole);
+    EXPECT_EQ(window.ScrollBarBreadth(platform::ScrollBar::Vertical),
+              PixelsToTwips(::GetSystemMetrics(SM_CXVSCROLL), 15));
 }
 
 struct Events : WindowEvents {
