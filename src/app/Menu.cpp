@@ -14,6 +14,13 @@ void frmMain::Hkotei_Click() {
     FrameMode = 0.0F;
 }
 
+// Takes effect with the next change of the clipboard; the next settings
+// write stores it.
+void frmMain::Hjido_Click() {
+    AutoUpdate = !AutoUpdate;
+    window.SetMenuChecked(platform::MenuItem::Hjido, AutoUpdate);
+}
+
 void frmMain::Hend_Click() {
     window.End();
 }
@@ -31,6 +38,12 @@ void frmMain::Menu_Click(platform::MenuItem item) {
             break;
         case platform::MenuItem::Horikaeshi:
             Horikaeshi_Click();
+            break;
+        case platform::MenuItem::Hrubi:
+            Hrubi_Click();
+            break;
+        case platform::MenuItem::Hjido:
+            Hjido_Click();
             break;
         case platform::MenuItem::Hhelp:
             Hhelp_Click();

@@ -8,7 +8,7 @@ namespace ruvo {
 
 // The main window's menu, in display order; a backend builds its menu bar
 // from this table and routes a chosen item to frmMain::Menu_Click.
-inline constexpr std::array<platform::MenuEntry, 10> kMenuTree{{
+inline constexpr std::array<platform::MenuEntry, 12> kMenuTree{{
     {platform::MenuItem::Hyoji, platform::MenuItem::None, u"書式(&O)", platform::MenuKind::DropDown,
      false},
     {platform::MenuItem::Hfont, platform::MenuItem::Hyoji, u"フォント(&S)",
@@ -21,6 +21,10 @@ inline constexpr std::array<platform::MenuEntry, 10> kMenuTree{{
      platform::MenuKind::CheckCommand, false},
     {platform::MenuItem::Horikaeshi, platform::MenuItem::Hyoji, u"折り返し(&W)",
      platform::MenuKind::CheckCommand, true},
+    {platform::MenuItem::Hrubi, platform::MenuItem::Hyoji, u"ルビ(&R)",
+     platform::MenuKind::CheckCommand, true},
+    {platform::MenuItem::Hjido, platform::MenuItem::Hyoji, u"自動更新(&A)",
+     platform::MenuKind::CheckCommand, false},
     {platform::MenuItem::Hkubun1, platform::MenuItem::Hyoji, u"-", platform::MenuKind::Separator,
      false},
     {platform::MenuItem::Hhelp, platform::MenuItem::Hyoji, u"ヘルプ(&H)",

@@ -49,6 +49,8 @@ void frmMain::Form_Load() {
     window.SetMenuChecked(platform::MenuItem::Hkahen, variable);
     window.SetMenuChecked(platform::MenuItem::Hkotei, !variable);
     window.SetMenuChecked(platform::MenuItem::Horikaeshi, Wrapping);
+    window.SetMenuChecked(platform::MenuItem::Hrubi, Ruby);
+    window.SetMenuChecked(platform::MenuItem::Hjido, AutoUpdate);
 
     BoldFlag = 0;
     ItalicFlag = 0;

@@ -60,6 +60,7 @@ class frmMain {
     void Hkotei_Click();
     void Hkahen_Click();
     void Hend_Click();
+    void Hjido_Click();
     // Routes a chosen menu item to its handler.
     void Menu_Click(platform::MenuItem item);
 
@@ -85,6 +86,7 @@ class frmMain {
     // The user's resize, and the reading option: the text is laid out again.
     void Form_Resize();
     void Horikaeshi_Click();
+    void Hrubi_Click();
 
     // --- dialogs ---
     void Hfont_Click();

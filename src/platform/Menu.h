@@ -13,6 +13,8 @@ enum class MenuItem : int {
     Hkotei,
     Hkahen,
     Horikaeshi,
+    Hrubi,
+    Hjido,
     Hkubun1,
     Hhelp,
     Hkubun2,

@@ -1,5 +1,5 @@
 // The text on display laid out again: after the user's resize, and when
-// wrapping is switched.
+// wrapping or ruby is switched.
 #include "app/frmMain.h"
 #include "view/Scrolling.h"
 
@@ -20,6 +20,13 @@ void frmMain::Form_Resize() {
 void frmMain::Horikaeshi_Click() {
     Wrapping = !Wrapping;
     window.SetMenuChecked(platform::MenuItem::Horikaeshi, Wrapping);
+    LayOutAgain(*this, FrameMode != 0.0F);
+}
+
+// As wrapping: the notation and the ruby take other room.
+void frmMain::Hrubi_Click() {
+    Ruby = !Ruby;
+    window.SetMenuChecked(platform::MenuItem::Hrubi, Ruby);
     LayOutAgain(*this, FrameMode != 0.0F);
 }
 

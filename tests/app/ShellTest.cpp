@@ -52,6 +52,8 @@ TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
         {MenuItem::Hkotei, "SetMenuChecked(Hkahen,0),SetMenuChecked(Hkotei,1)", "", 0},
         {MenuItem::Hkahen, "SetMenuChecked(Hkahen,1),SetMenuChecked(Hkotei,0)", "", 1},
         {MenuItem::Horikaeshi, "SetMenuChecked(Horikaeshi,0)", "", 2},
+        {MenuItem::Hrubi, "SetMenuChecked(Hrubi,0)", "", 2},
+        {MenuItem::Hjido, "SetMenuChecked(Hjido,1)", "", 2},
         {MenuItem::Hfont, "", "ShowFont()", 2},
         {MenuItem::Hhelp, "", "OpenDocument(C:\\Tools\\ruvo.html)", 2},
         {MenuItem::Hend, "End()", "", 2},
@@ -77,11 +79,13 @@ TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
     }
 }
 
-// When the window is made, the fixed size and wrapping are the checked items.
-TEST_F(ShellTest, OnlyFixedAndWrappingStartChecked) {
+// When the window is made, the fixed size, wrapping and ruby are the checked items.
+TEST_F(ShellTest, FixedWrappingAndRubyStartChecked) {
+    using platform::MenuItem;
     for (const platform::MenuEntry& entry : kMenuTree) {
-        EXPECT_EQ(entry.checked, entry.item == platform::MenuItem::Hkotei ||
-                                     entry.item == platform::MenuItem::Horikaeshi)
+        EXPECT_EQ(entry.checked, entry.item == MenuItem::Hkotei ||
+                                     entry.item == MenuItem::Horikaeshi ||
+                                     entry.item == MenuItem::Hrubi)
             << Utf8(entry.caption);
     }
 }

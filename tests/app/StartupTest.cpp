@@ -62,7 +62,8 @@ TEST_F(StartupTest, PlacesTheWindowThenAppliesTheSettings) {
                   "SetWindowPos(4660,-1," + std::string(c.position) +
                       ",90,570,64),SetWidth(1234.5),SetHeight(9000),SetMenuChecked(Hkahen," + on +
                       "),SetMenuChecked(Hkotei," + off + "),SetMenuChecked(Horikaeshi," +
-                      (std::string(c.mode).ends_with(",0") ? "0" : "1") + ")")
+                      (std::string(c.mode).ends_with(",0") ? "0" : "1") +
+                      "),SetMenuChecked(Hrubi,1),SetMenuChecked(Hjido,0)")
             << c.mode;
         EXPECT_EQ(placedBeforeRead, 1U);
         EXPECT_EQ(run.form.BoldFlag + run.form.ItalicFlag + run.form.ClipShown, 0);
