@@ -10,6 +10,7 @@
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/Window.h"
+#include "typeset/Units.h"
 
 namespace ruvo {
 
@@ -39,10 +40,11 @@ class frmMain {
     std::u16string AppDir;    // the executable's directory, ending in "\"
 
     // The text on display as the renderer laid it out.
-    double BreakCount = 0;                  // columns; 0 for the empty text
-    double LongestRun = 0;                  // cells of the longest column
-    std::vector<std::size_t> ColumnStarts;  // where each column begins in DispText
-    std::u16string ShownFontName;           // the font it is drawn in
+    double BreakCount = 0;                // columns; 0 for the empty text
+    double LongestRun = 0;                // cells of the longest column
+    std::vector<ReadPoint> ColumnStarts;  // where each column begins in DispText
+    bool HasRuby = false;                 // ruby or emphasis dots stand beside it
+    std::u16string ShownFontName;         // the font it is drawn in
     std::int32_t ShownFontSize = 0;
     std::int32_t FirstColumn = 0;  // scroll position: the column at the right edge
     std::int32_t FirstCell = 0;    // and the cell at the top of every column

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/frmMain.h"
+#include "view/Fonts.h"
 #include "view/Layout.h"
 
 namespace ruvo {
 
-// Clears the client area and draws what of the text on display fits it,
-// with the vertical font selected: columns from the right, one cell per
-// character from the top.
-void DrawVertical(frmMain& form, const Cell& cell);
+// Clears the client area and draws what of the text on display fits it:
+// columns from the right, cells from the top, each unit in its font. The
+// vertical font is selected when it returns.
+void DrawVertical(frmMain& form, const Cell& cell, ViewFonts& fonts);
 
 }  // namespace ruvo

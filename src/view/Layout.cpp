@@ -1,8 +1,10 @@
 #include "view/Layout.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <utility>
 
 #include "platform/Convert.h"
@@ -27,9 +29,14 @@ bool IsOneCharacter(std::u16string_view text) {
     return !text.empty() && CharacterLength(text, 0) == text.size();
 }
 
+// Room right of the first column: ruby stands there.
+double RightMargin(bool ruby) {
+    return (ruby ? 2 : 1) * kMargin;
+}
+
 // The client area that holds every cell of the text with the margins.
-double FittedClientWidth(double columns, const Cell& cell) {
-    return kMargin * cell.CharW + (columns - 1) * kColumnPitch * cell.CharW + cell.CharH +
+double FittedClientWidth(double columns, const Cell& cell, bool ruby) {
+    return RightMargin(ruby) * cell.CharW + (columns - 1) * kColumnPitch * cell.CharW + cell.CharH +
            kMargin * cell.CharW;
 }
 double FittedClientHeight(double cells, const Cell& cell) {
@@ -54,11 +61,13 @@ struct Bars {
 
 // Columns of `length` cells, or one a line for 0; false when there are
 // more than `most` and the layout stopped there.
-bool LayOut(frmMain& form, std::size_t length, std::size_t most = SIZE_MAX) {
-    Columns columns = LayOutColumns(DisplayText(form), length, most);
+bool LayOut(frmMain& form, const Advance& advance, std::size_t length,
+            std::size_t most = SIZE_MAX) {
+    Columns columns = LayOutColumns(DisplayText(form), length, form.Ruby, advance, most);
     form.ColumnStarts = std::move(columns.starts);
     form.BreakCount = static_cast<double>(form.ColumnStarts.size());
     form.LongestRun = static_cast<double>(columns.longest);
+    form.HasRuby = columns.annotated;
     return form.ColumnStarts.size() <= most;
 }
 
@@ -80,17 +89,18 @@ Bars LayOutFor(frmMain& form, const Cell& cell, double width, double height) {
     const double barHeight = window.ScrollBarBreadth(ScrollBar::Horizontal);
     const std::size_t length = ColumnLength(form, height, cell);
     const std::size_t shorter = ColumnLength(form, height - barHeight, cell);
+    const Advance advance = HalfWidthAdvance(window, cell);
     // More columns than the width shows call for the bar, which shortens
     // them: a long text is laid out whole only once, for the bar.
-    const auto fit = static_cast<std::size_t>(std::max(ColumnsThatFit(width, cell), 0.0));
-    const bool whole = LayOut(form, length, length == shorter ? SIZE_MAX : fit);
+    const auto fit = static_cast<std::size_t>(std::max(ColumnsThatFit(width, cell, false), 0.0));
+    const bool whole = LayOut(form, advance, length, length == shorter ? SIZE_MAX : fit);
     Bars bars;
     bars.vertical = form.LongestRun > CellsThatFit(height, cell);
     const double shown = width - (bars.vertical ? window.ScrollBarBreadth(ScrollBar::Vertical) : 0);
-    bars.horizontal = !whole || form.BreakCount > ColumnsThatFit(shown, cell);
+    bars.horizontal = !whole || form.BreakCount > ColumnsThatFit(shown, cell, form.HasRuby);
     if (bars.horizontal) {
         if (shorter != length) {
-            LayOut(form, shorter);
+            LayOut(form, advance, shorter);
         }
         bars.vertical = form.LongestRun > CellsThatFit(height - barHeight, cell);
     }
@@ -117,23 +127,30 @@ void ExtendOneCharacter(frmMain& form) {
     }
 }
 
+Advance HalfWidthAdvance(platform::Window& window, const Cell& cell) {
+    // Half-width text is the code units below U+0250; NaN is not yet measured.
+    auto measured = std::make_shared<std::array<double, 0x250>>();
+    measured->fill(std::numeric_limits<double>::quiet_NaN());
+    return [&window, cell, measured](char16_t c) {
+        double& advance = measured->at(c);
+        if (std::isnan(advance)) {
+            advance = window.TextWidth(std::u16string_view(&c, 1)) / cell.CharW;
+        }
+        return advance;
+    };
+}
+
 std::size_t ColumnEnd(const frmMain& form, std::size_t column) {
-    return column + 1 < form.ColumnStarts.size() ? form.ColumnStarts[column + 1]
+    return column + 1 < form.ColumnStarts.size() ? form.ColumnStarts[column + 1].at
                                                  : DisplayText(form).size();
 }
 
-std::size_t CellStart(const frmMain& form, std::size_t column, std::size_t cell) {
-    const std::u16string_view text = DisplayText(form);
-    const std::size_t end = ColumnEnd(form, column);
-    std::size_t at = form.ColumnStarts[column];
-    for (std::size_t skipped = 0; skipped < cell && at < end && !IsLineBreak(text[at]); ++skipped) {
-        at += CharacterLength(text, at);
-    }
-    return at;
+UnitReader ReaderOf(const frmMain& form, const Advance& advance) {
+    return UnitReader(DisplayText(form), form.Ruby, advance);
 }
 
-double ColumnX(float clientWidth, const Cell& cell, std::size_t column) {
-    return clientWidth - kMargin * cell.CharW -
+double ColumnX(const frmMain& form, float clientWidth, const Cell& cell, std::size_t column) {
+    return clientWidth - RightMargin(form.HasRuby) * cell.CharW -
            static_cast<double>(column) * kColumnPitch * cell.CharW;
 }
 
@@ -141,8 +158,10 @@ double CellY(const Cell& cell, std::size_t row) {
     return cell.CharH + static_cast<double>(row) * cell.CharW;
 }
 
-double ColumnsThatFit(double clientWidth, const Cell& cell) {
-    return std::floor((clientWidth - FittedClientWidth(1, cell)) / (kColumnPitch * cell.CharW)) + 1;
+double ColumnsThatFit(double clientWidth, const Cell& cell, bool ruby) {
+    return std::floor((clientWidth - FittedClientWidth(1, cell, ruby)) /
+                      (kColumnPitch * cell.CharW)) +
+           1;
 }
 
 double CellsThatFit(double clientHeight, const Cell& cell) {
@@ -174,11 +193,11 @@ void FitFrame(frmMain& form, const Cell& cell) {
         return shown ? window.ScrollBarBreadth(bar) : 0.0F;
     };
     const float pixel = window.TwipsPerPixelX();
-    window.SetWidth(std::max(
-        OuterSize(
-            FittedClientWidth(form.BreakCount, cell) + room(bars.vertical, ScrollBar::Vertical),
-            FittedClientWidth(1, cell), frameWidth, window.AvailableWidth(), pixel),
-        smallest));
+    window.SetWidth(std::max(OuterSize(FittedClientWidth(form.BreakCount, cell, form.HasRuby) +
+                                           room(bars.vertical, ScrollBar::Vertical),
+                                       FittedClientWidth(1, cell, form.HasRuby), frameWidth,
+                                       window.AvailableWidth(), pixel),
+                             smallest));
     window.SetHeight(OuterSize(
         FittedClientHeight(form.LongestRun, cell) + room(bars.horizontal, ScrollBar::Horizontal),
         FittedClientHeight(1, cell), window.Height() - window.ScaleHeight(),

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "app/frmMain.h"
+#include "typeset/Characters.h"
+#include "typeset/Units.h"
 
 namespace ruvo {
 
@@ -26,25 +28,35 @@ std::u16string_view DisplayText(const frmMain& form);
 // Gives a one-character text an ideographic space as its second character.
 void ExtendOneCharacter(frmMain& form);
 
-// Where a cell of a column starts in the text on display, and where the
-// column ends (at the next column's start or at its line break).
-std::size_t CellStart(const frmMain& form, std::size_t column, std::size_t cell);
+// How far each half-width character advances down a column in the vertical
+// font, in cells; each is measured once.
+Advance HalfWidthAdvance(platform::Window& window, const Cell& cell);
+
+// Where a column ends in the text on display: where the next one starts,
+// or at its line break.
 std::size_t ColumnEnd(const frmMain& form, std::size_t column);
+// Calls each(unit, cell) for the units of a column, in order, with the cell
+// each starts at, while it returns true.
+template <typename Each>
+void ForEachUnit(const frmMain& form, UnitReader& reader, std::size_t column, Each each);
+// Reads the text on display as it was laid out.
+UnitReader ReaderOf(const frmMain& form, const Advance& advance);
 
 // Right edge of a column, counted from the first one on screen: a quarter
-// cell in from the client area's right edge, then 1.5 cells apart.
-double ColumnX(float clientWidth, const Cell& cell, std::size_t column);
+// cell in from the client area's right edge (half a cell when the text has
+// ruby, which stands right of its column), then 1.5 cells apart.
+double ColumnX(const frmMain& form, float clientWidth, const Cell& cell, std::size_t column);
 // Top of a cell of a column: the columns start one CharH down.
 double CellY(const Cell& cell, std::size_t row);
 
 // Whole columns that a client area of this width shows, and whole cells
 // of a column that one of this height shows, margins kept: a window fitted
 // to a text shows all of it.
-double ColumnsThatFit(double clientWidth, const Cell& cell);
+double ColumnsThatFit(double clientWidth, const Cell& cell, bool ruby);
 double CellsThatFit(double clientHeight, const Cell& cell);
 
 // Lays the text on display out in columns (BreakCount, LongestRun,
-// ColumnStarts) for the client area that shows while no scroll bar does:
+// ColumnStarts, HasRuby) for the client area that shows while no scroll bar does:
 // with wrapping on, a column holds the cells that show above the
 // horizontal bar, when the columns need that bar.
 void LayOutForClient(frmMain& form, const Cell& cell);
@@ -54,5 +66,21 @@ void LayOutForClient(frmMain& form, const Cell& cell);
 // with room for the bars they need, within the work area and never
 // narrower than its menu bar; in the fixed mode it takes the saved size.
 void FitFrame(frmMain& form, const Cell& cell);
+
+template <typename Each>
+void ForEachUnit(const frmMain& form, UnitReader& reader, std::size_t column, Each each) {
+    const std::u16string_view text = DisplayText(form);
+    const std::size_t end = ColumnEnd(form, column);
+    ReadPoint point = form.ColumnStarts[column];
+    for (std::size_t cell = 0;
+         point.at < end && (point.emphasisEnd != 0 || !IsLineBreak(text[point.at]));) {
+        const Unit unit = reader.Read(point, end, static_cast<std::size_t>(-1), false);
+        if (!each(unit, cell)) {
+            return;
+        }
+        cell += unit.cells;
+        point = unit.to;
+    }
+}
 
 }  // namespace ruvo

@@ -5,7 +5,7 @@
 
 #include "typeset/Characters.h"
 #include "view/Drawing.h"
-#include "view/VerticalFont.h"
+#include "view/Fonts.h"
 
 namespace ruvo {
 
@@ -29,9 +29,9 @@ std::int32_t Count(double value) {
         std::clamp<double>(value, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
-Pages PagesOf(platform::Window& window, const Cell& cell) {
-    return {std::max(Count(ColumnsThatFit(window.ScaleWidth(), cell)), 1),
-            std::max(Count(CellsThatFit(window.ScaleHeight(), cell)), 1)};
+Pages PagesOf(frmMain& form, const Cell& cell) {
+    return {std::max(Count(ColumnsThatFit(form.window.ScaleWidth(), cell, form.HasRuby)), 1),
+            std::max(Count(CellsThatFit(form.window.ScaleHeight(), cell)), 1)};
 }
 
 // The last first column or cell that still fills a page.
@@ -78,24 +78,33 @@ void HideScrollBars(frmMain& form) {
     form.window.SetScrollBar(ScrollBar::Vertical, {});
 }
 
-// Where the cell at the top of the first column on screen starts in the text.
-std::size_t FirstShownCharacter(const frmMain& form) {
-    return CellStart(form, static_cast<std::size_t>(form.FirstColumn),
-                     static_cast<std::size_t>(form.FirstCell));
+// Where the unit at the top of the first column on screen starts in the
+// text, or the column's end below its last one.
+std::size_t FirstShownCharacter(const frmMain& form, UnitReader& reader) {
+    const auto column = static_cast<std::size_t>(form.FirstColumn);
+    std::size_t first = ColumnEnd(form, column);
+    ForEachUnit(form, reader, column, [&](const Unit& unit, std::size_t cell) {
+        if (cell + unit.cells <= static_cast<std::size_t>(form.FirstCell)) {
+            return true;
+        }
+        first = unit.from.at;
+        return false;
+    });
+    return first;
 }
 
 // The scroll position that shows this place of the text first.
-void ScrollToCharacter(frmMain& form, std::size_t at) {
-    const std::vector<std::size_t>& starts = form.ColumnStarts;
-    const auto column = std::ranges::upper_bound(starts, at) - starts.begin() - 1;
-    const std::u16string_view text = DisplayText(form);
-    std::int32_t cell = 0;
-    for (std::size_t cellStart = starts[static_cast<std::size_t>(column)]; cellStart < at;
-         cellStart += CharacterLength(text, cellStart)) {
-        ++cell;
-    }
+void ScrollToCharacter(frmMain& form, UnitReader& reader, std::size_t at) {
+    const std::vector<ReadPoint>& starts = form.ColumnStarts;
+    const auto column = static_cast<std::size_t>(
+        std::ranges::upper_bound(starts, at, {}, &ReadPoint::at) - starts.begin() - 1);
+    std::size_t first = 0;
+    ForEachUnit(form, reader, column, [&](const Unit& unit, std::size_t cell) {
+        first = cell;
+        return unit.to.at <= at;
+    });
     form.FirstColumn = Count(static_cast<double>(column));
-    form.FirstCell = cell;
+    form.FirstCell = Count(static_cast<double>(first));
 }
 
 // Runs a step of a view on display in the font it is shown in, then shows
@@ -105,15 +114,13 @@ void InShownFont(frmMain& form, Step step) {
     if (form.BreakCount == 0) {
         return;  // nothing on display
     }
-    platform::Window& window = form.window;
-    VerticalFontSelection verticalFont(window, window.DeviceContext());
-    verticalFont.Select(
-        VerticalFontRequest(form.ShownFontName, form.ShownFontSize, window.TwipsPerPixelX()));
-    const Cell cell = MeasureCell(window);
+    ViewFonts fonts(form.window, form.ShownFontName, form.ShownFontSize);
+    fonts.Use(ViewFonts::Kind::Vertical);
+    const Cell cell = MeasureCell(form.window);
     step(cell);
     ShowScrollBars(form, cell);
-    DrawVertical(form, cell);
-    verticalFont.Release();
+    DrawVertical(form, cell, fonts);
+    fonts.Release();
 }
 
 }  // namespace
@@ -126,7 +133,7 @@ void ScrollToStart(frmMain& form) {
 
 void ShowScrollBars(frmMain& form, const Cell& cell) {
     platform::Window& window = form.window;
-    Pages pages = PagesOf(window, cell);
+    Pages pages = PagesOf(form, cell);
     // A bar that comes or goes changes the room for the text, which can
     // call for the other bar; two rounds settle it, a third confirms.
     for (int round = 0; round < 3; ++round) {
@@ -136,7 +143,7 @@ void ShowScrollBars(frmMain& form, const Cell& cell) {
                                      LastFirst(form.BreakCount, pages.columns) - form.FirstColumn));
         window.SetScrollBar(ScrollBar::Vertical,
                             BarState(form.LongestRun, pages.cells, form.FirstCell));
-        const Pages now = PagesOf(window, cell);
+        const Pages now = PagesOf(form, cell);
         if (now == pages) {
             break;
         }
@@ -146,7 +153,7 @@ void ShowScrollBars(frmMain& form, const Cell& cell) {
 
 void ScrollView(frmMain& form, const ScrollMove& move) {
     InShownFont(form, [&](const Cell& cell) {
-        const Pages pages = PagesOf(form.window, cell);
+        const Pages pages = PagesOf(form, cell);
         if (move.axis == Axis::Columns) {
             form.FirstColumn = Moved(form.FirstColumn, move, pages.columns,
                                      LastFirst(form.BreakCount, pages.columns));
@@ -159,14 +166,17 @@ void ScrollView(frmMain& form, const ScrollMove& move) {
 
 void LayOutAgain(frmMain& form, bool fit) {
     InShownFont(form, [&](const Cell& cell) {
-        const std::size_t first = FirstShownCharacter(form);
+        const Advance advance = HalfWidthAdvance(form.window, cell);
+        UnitReader before = ReaderOf(form, advance);
+        const std::size_t first = FirstShownCharacter(form, before);
         HideScrollBars(form);
         if (fit) {
             FitFrame(form, cell);
         } else {
             LayOutForClient(form, cell);
         }
-        ScrollToCharacter(form, first);
+        UnitReader after = ReaderOf(form, advance);
+        ScrollToCharacter(form, after, first);
     });
 }
 

@@ -1,15 +1,14 @@
 #include "app/frmMain.h"
 #include "view/Drawing.h"
+#include "view/Fonts.h"
 #include "view/Layout.h"
 #include "view/Scrolling.h"
-#include "view/VerticalFont.h"
 
 namespace ruvo {
 
 void frmMain::ShowVertical() {
-    const platform::Handle deviceContext = window.DeviceContext();
-    VerticalFontSelection verticalFont(window, deviceContext);
-    verticalFont.Select(VerticalFontRequest(CurFontName, CurFontSize, window.TwipsPerPixelX()));
+    ViewFonts fonts(window, CurFontName, CurFontSize);
+    fonts.Use(ViewFonts::Kind::Vertical);
     const Cell cell = MeasureCell(window);
     ExtendOneCharacter(*this);
     ShownFontName = CurFontName;
@@ -21,8 +20,8 @@ void frmMain::ShowVertical() {
         FitFrame(*this, cell);
         ShowScrollBars(*this, cell);
     }
-    DrawVertical(*this, cell);
-    verticalFont.Release();
+    DrawVertical(*this, cell, fonts);
+    fonts.Release();
     WriteSettings();
 }
 

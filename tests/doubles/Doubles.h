@@ -118,7 +118,7 @@ struct FakeWindow : platform::Window, Recorder {
     float availableWidth = 15360, availableHeight = 11520;
     float currentX = 0, currentY = 0;
     float twipsPerPixel = 15;
-    float charWidth = 195, charHeight = 195;  // of a string, per UTF-16 unit
+    float charWidth = 195, charHeight = 195;  // of a full-width character
     std::map<Bar, platform::ScrollBarState> scrollBars;
     platform::Handle selectedFont = kDefaultFont;
     std::map<platform::MenuItem, bool> checked;
@@ -158,8 +158,13 @@ struct FakeWindow : platform::Window, Recorder {
             outputs.push_back({currentX, currentY, std::u16string(text)});
         }
     }
+    // Half-width characters take half a cell.
     float TextWidth(std::u16string_view text) override {
-        return charWidth * static_cast<float>(text.size());
+                float extent = 0;
+        for (const char16_t c : text) {
+            extent += c < 0x250 ? charWidth / 2 : charWidth;
+        }
+        return extent;
     }
     float TextHeight(std::u16string_view) override { return charHeight; }
     float TwipsPerPixelX() override { return twipsPerPixel; }

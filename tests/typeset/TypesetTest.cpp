@@ -8,14 +8,21 @@
 namespace ruvo::test {
 namespace {
 
+// Half-width characters advance half a cell, "W" a whole one.
+double HalfWidth(char16_t c) {
+    return c == u'W' ? 1 : 0.5;
+}
+
 // The columns as the text they hold, "|" between them, line breaks left
 // out; then the longest column's cells.
 std::string Laid(std::u16string_view text, std::size_t length) {
-    const Columns columns = LayOutColumns(text, length);
+    const Columns columns = LayOutColumns(text, length, true, HalfWidth);
     std::u16string laid;
     for (std::size_t i = 0; i < columns.starts.size(); ++i) {
-        const std::size_t end = i + 1 < columns.starts.size() ? columns.starts[i + 1] : text.size();
-        std::u16string column(text.substr(columns.starts[i], end - columns.starts[i]));
+        const std::size_t start = columns.starts[i].at;
+        const std::size_t end =
+            i + 1 < columns.starts.size() ? columns.starts[i + 1].at : text.size();
+        std::u16string column(text.substr(start, end - start));
         std::erase_if(column, [](char16_t c) { return c == u'\r' || c == u'\n'; });
         laid += (i == 0 ? u"" : u"|") + column;
     }

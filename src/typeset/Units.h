@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string_view>
+
+#include "typeset/Characters.h"
+
+namespace ruvo {
+
+// A place to read the text from: where, and, inside 《《…》》, where the
+// emphasis ends (0 outside), since that cannot be told from the place alone.
+struct ReadPoint {
+    std::size_t at = 0;
+    std::size_t emphasisEnd = 0;
+
+    bool operator==(const ReadPoint&) const = default;
+};
+
+// Part of the text: [start, end).
+struct Span {
+    std::size_t start = 0;
+    std::size_t end = 0;
+
+    bool operator==(const Span&) const = default;
+};
+
+// What a column holds, one after another: a character; a tate-chu-yoko
+// group, upright in one cell; a run of half-width text, turned, over the
+// cells its advance needs; or a ruby base with its ruby. The notation takes
+// no cell: it lies within `from` and `to` but outside `text`.
+struct Unit {
+    enum class Kind { Character, Upright, Latin, Ruby };
+
+    Kind kind = Kind::Character;
+    ReadPoint from;
+    ReadPoint to;  // where the next unit starts
+    Span text;     // what the column shows
+    Span ruby;     // what stands beside a ruby base
+    std::size_t cells = 1;
+    double advance = 1;   // a half-width run's extent down the column, in cells
+    bool dotted = false;  // emphasis: a sesame dot beside the character
+    char32_t first = 0;   // the first and last characters shown, for the
+    char32_t last = 0;    // line-breaking rules
+};
+
+// How far a half-width character advances down a column, in cells.
+using Advance = std::function<double(char16_t)>;
+
+// Reads the text as units. Ruby notation (｜base《ruby》, kanji《ruby》,
+// 《《emphasis》》) is read as such only when `notation` is on; otherwise, and
+// where the notation is incomplete, it is text like any other.
+class UnitReader {
+  public:
+    UnitReader(std::u16string_view text, bool notation, Advance advance);
+
+    // The unit at `from`, which is no line break, reading no further than
+    // `limit`. A half-width run that takes more than `room` cells ends after
+    // its last space within them, or, with `cut`, where none does, after its
+    // last character within them (at least one).
+    Unit Read(ReadPoint from, std::size_t limit, std::size_t room, bool cut);
+
+        // Where a run of plain characters from `at` ends, after `most` of them
+    // at the latest: units of one cell and one code unit that start no
+    // notation, group or run. Most of a text is such characters, so the
+    // layout takes them without reading them as units.
+        std::size_t PlainEnd(std::size_t at, std::size_t most);
+
+    
+
+    private:
+
+
+    enum class Mark { RubyOpen, RubyClose, EmphasisClose };
+    // A search on a line and what it found (the line's end for nothing).
+    struct Search {
+        std::size_t from = static_cast<std::size_t>(-1);  // none yet
+        std::size_t found = 0;
+        std::size_t lineEnd = 0;
+    };
+
+    // Where the mark next stands at or after `from` on the line, or npos.
+    std::size_t FindOnLine(Mark mark, std::size_t from);
+    std::size_t LineEnd(std::size_t from);
+        bool ReadRuby(std::size_t at, Unit& unit);
+    // Whether ruby notation may follow the run of kanji at `at`; where it
+    // cannot, the run is plain.
+    bool MayCarryRuby(std::size_t at);
+    bool ReadEmphasis(std::size_t at, Unit& unit);
+    void ReadHalfWidth(std::size_t at, std::size_t limit, std::size_t room, bool cut, Unit& unit);
+    // Emphasised characters, each a unit of its own with its dot.
+    Unit Dotted(std::size_t at, std::size_t emphasisEnd) const;
+
+    std::u16string_view text_;
+    bool notation_;
+    Advance advance_;
+    Span line_{static_cast<std::size_t>(-1),
+               static_cast<std::size_t>(-1)};  // the line last looked at
+    std::array<Search, 3> searches_;           // the last of each mark
+    std::size_t plainKanjiEnd_ = 0;            // kanji before here are known to carry no ruby
+};
+
+}  // namespace ruvo
