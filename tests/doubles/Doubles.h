@@ -118,7 +118,11 @@ struct FakeWindow : platform::Window, Recorder {
     float availableWidth = 15360, availableHeight = 11520;
     float currentX = 0, currentY = 0;
     float twipsPerPixel = 15;
-    float charWidth = 195, charHeight = 195;  // of a full-width character
+        // A full-width character in a font of emPixels: others scale with their
+    // height, and a font asked for an average width draws that much wider
+    // than half its height.
+    float charWidth = 195, charHeight = 195;
+    float emPixels = 13;
     std::map<Bar, platform::ScrollBarState> scrollBars;
     platform::Handle selectedFont = kDefaultFont;
     std::map<platform::MenuItem, bool> checked;
@@ -158,15 +162,19 @@ struct FakeWindow : platform::Window, Recorder {
             outputs.push_back({currentX, currentY, std::u16string(text)});
         }
     }
-    // Half-width characters take half a cell.
+        // Half-width characters take half a cell.
     float TextWidth(std::u16string_view text) override {
-                float extent = 0;
+        float extent = 0;
         for (const char16_t c : text) {
             extent += c < 0x250 ? charWidth / 2 : charWidth;
         }
-        return extent;
+        const platform::FontRequest* font = Selected();
+        return extent * Scale() *
+               (font == nullptr || font->width == 0 ? 1.0F
+                                                    : static_cast<float>(2 * font->width) /
+                                                          static_cast<float>(-font->height));
     }
-    float TextHeight(std::u16string_view) override { return charHeight; }
+    float TextHeight(std::u16string_view) override { return charHeight * Scale(); }
     float TwipsPerPixelX() override { return twipsPerPixel; }
     void SetScrollBar(Bar bar, const platform::ScrollBarState& state) override {
         scrollBars[bar] = state;
@@ -203,8 +211,17 @@ struct FakeWindow : platform::Window, Recorder {
         fontsDeleted.push_back(Recorded("DeleteObject", object));
     }
 
-  private:
+    private:
     float Breadth(Bar bar) { return scrollBars[bar].visible ? kScrollBar : 0; }
+    // The request of the font selected, which CreateFont numbers from 0x201.
+    const platform::FontRequest* Selected() const {
+        const auto index = static_cast<std::size_t>(selectedFont - 0x201);
+        return selectedFont > 0x200 && index < fontsCreated.size() ? &fontsCreated[index] : nullptr;
+    }
+    float Scale() const {
+        const platform::FontRequest* font = Selected();
+        return font == nullptr ? 1.0F : static_cast<float>(-font->height) / emPixels;
+    }
 };
 
 }  // namespace ruvo::test

@@ -106,8 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     t.files.files[TestForm::kSettingsPath] = t.files.ToAnsi(FormatSettingsLine(settings));
     w.twipsPerPixel = input.PickValueInArray({15.0F, 12.0F, 10.0F, 7.5F});
     // A full-width character fills its em, points × 20 twips, in whole pixels.
-    const float em = std::round(static_cast<float>(settings.fontSize) * 20.0F / w.twipsPerPixel);
-    w.charWidth = w.charHeight = std::max(1.0F, em) * w.twipsPerPixel;
+    const float em = std::max(
+        1.0F, std::nearbyint(static_cast<float>(settings.fontSize) * 20.0F / w.twipsPerPixel));
+    w.charWidth = w.charHeight = em * w.twipsPerPixel;
+    w.emPixels = em;
     // The window may stand anywhere, even beyond the work area's edges.
     w.availableWidth = input.ConsumeFloatingPointInRange(-491505.0F, 491505.0F);
     w.availableHeight = input.ConsumeFloatingPointInRange(-491505.0F, 491505.0F);

@@ -73,9 +73,76 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         {u"あーーーーーー", 4, "あーーー|ーーー 4"},
         {u"あいう。", 3, "あいう|。 3"},
         {u"あ。", 1, "あ|。 1"},
+        // Groups and runs: a ruby base stays with its ruby; half-width text
+        // breaks after a space, a word longer than a column at its end.
+        {u"あいう｜吾輩《わがはい》", 4, "あいう|｜吾輩《わがはい》 3"},
+        {u"あいう12え", 4, "あいう12|え 4"},
+        {u"あいうabc def", 4, "あいう|abc def 4"},
+        {u"ab cd ef gh", 4, "ab cd |ef gh 3"},
+        {u"abcdefghijkl", 4, "abcdefgh|ijkl 4"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Laid(c.text, c.length), c.laid) << Utf8(c.text) << " at " << c.length;
+    }
+}
+
+// Units as a reader sees them: ruby base(ruby), [upright], <run>cells,
+// emphasised*, "/" a line break.
+std::string Units(std::u16string_view text, bool notation) {
+    UnitReader reader(text, notation, HalfWidth);
+    std::u16string read;
+    for (ReadPoint at; at.at < text.size();) {
+        if (at.emphasisEnd == 0 && (text[at.at] == u'\r' || text[at.at] == u'\n')) {
+            read += u" /";
+            ++at.at;
+            continue;
+        }
+        const Unit unit = reader.Read(at, text.size(), static_cast<std::size_t>(-1), false);
+        const auto part = [&](Span span) { return text.substr(span.start, span.end - span.start); };
+        read += u" ";
+        switch (unit.kind) {
+            case Unit::Kind::Character:
+                read += std::u16string(part(unit.text)) + (unit.dotted ? u"*" : u"");
+                break;
+            case Unit::Kind::Upright:
+                read += u"[" + std::u16string(part(unit.text)) + u"]";
+                break;
+            case Unit::Kind::Latin:
+                read += u"<" + std::u16string(part(unit.text)) + u">" +
+                        std::u16string(1, static_cast<char16_t>(u'0' + unit.cells));
+                break;
+            case Unit::Kind::Ruby:
+                read +=
+                    std::u16string(part(unit.text)) + u"(" + std::u16string(part(unit.ruby)) + u")";
+                break;
+        }
+        at = unit.to;
+    }
+    return Utf8(read.substr(1));
+}
+
+TEST(TypesetTest, TheTextReadAsUnits) {
+    struct Case {
+        std::u16string text;
+        const char* units;
+        bool notation = true;
+    };
+    const Case cases[] = {
+        {u"｜吾輩《わがはい》は", "吾輩(わがはい) は"},
+        {u"|獰悪《どうあく》な", "獰悪(どうあく) な"},
+        {u"あ人々《ひとびと》𠮷野《よしの》", "あ 人々(ひとびと) 𠮷野(よしの)"},
+        {u"かな《かな》", "か な 《 か な 》"},
+        {u"漢字《かんじ", "漢 字 《 か ん じ"},
+        {u"｜《ルビ》", "｜ 《 ル ビ 》"},
+        {u"漢字《かん\nじ》", "漢 字 《 か ん / じ 》"},
+        {u"《《ここ》》だ《《》》", "こ* こ* だ 《 《 》 》"},
+        {u"｜吾輩《わがはい》", "｜ 吾 輩 《 わ が は い 》", false},
+        {u"第12回!?", "第 [12] 回 [!?]"},
+        {u"2024年、3.14、A1、!!!、7/8", "<2024>2 年 、 <3.14>2 、 <A1>1 、 <!!!>2 、 <7/8>2"},
+        {u"iPhone 15とWindows 11", "<iPhone >4 [15] と <Windows >5 [11]"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Units(c.text, c.notation), c.units) << Utf8(c.text);
     }
 }
 

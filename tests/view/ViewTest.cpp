@@ -257,6 +257,41 @@ TEST_F(ViewTest, ResizesAndTheMenuItemLayTheTextOutAgain) {
     EXPECT_TRUE(files.calls.empty()) << "the menu item wrote the settings";
 }
 
+// Ruby in the half-size font right of its column, centred on its base but
+// not above the column's top, the first column a quarter cell further in;
+// a dot beside each emphasised character; tate-chu-yoko upright across its
+// cell, narrowed to a narrow one; a half-width run centred on its cells.
+TEST_F(ViewTest, RubyDotsUprightGroupsAndRunsStandWhereTypesettingPutsThem) {
+    struct Case {
+        std::u16string text;
+        const char* seen;
+        bool ruby = true;
+        float charHeight = 195;
+    };
+    const Case cases[] = {
+        {u"｜漢《かん》", "漢@1132.5,195 か@1237.5,195 ん@1237.5,300"},
+        {u"あ｜漢《かん》", "あ@1132.5,195 漢@1132.5,390 か@1237.5,382.5 ん@1237.5,487.5"},
+        {u"あ漢字《かん》",
+         "あ@1132.5,195 漢@1132.5,390 字@1132.5,585 か@1237.5,480 ん@1237.5,585"},
+        {u"《《あ》》", "あ@1132.5,195 ﹅@1237.5,240"},
+        {u"｜漢《か》",
+         "｜@1181.25,195 漢@1181.25,390 《@1181.25,585 か@1181.25,780 》@1181.25,975", false},
+        {u"第12回", "第@1181.25,195 12@986.25,390 回@1181.25,585"},
+        {u"あWindows", "あ@1181.25,195 Windows@1181.25,438.75"},
+        {u"第12回", "第@1181.25,150 12@1031.25,367.5 回@1181.25,540", true, 150},
+    };
+    form.FrameMode = 0;
+    for (const Case& c : cases) {
+        form.Ruby = c.ruby;
+        window.charHeight = c.charHeight;
+
+        Show(c.text);
+
+        EXPECT_EQ(Seen(), std::string("1350x8550 ") + c.seen) << Utf8(c.text);
+    }
+    EXPECT_EQ(window.fontsCreated.back().width, 5) << "not narrowed to the cell";
+}
+
 // A character is one output with its marks, down one column; a lone
 // surrogate shows as U+FFFD, and a mark with nothing to belong to alone.
 TEST_F(ViewTest, EachCharacterIsOneOutput) {
