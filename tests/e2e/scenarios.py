@@ -7,7 +7,7 @@
 
 import sys
 
-from harness import SCREEN, STALE, Ruvo, columns, poll, settle
+from harness import SCREEN, STALE, Ruvo, columns, poll, runs, settle
 
 
 # Every line is a column of its own, right to left, showing its characters
@@ -115,6 +115,42 @@ def wrapping_and_the_fitted_frame():
         check_columns(run, "unwrapped", [20] + [columns(run.ink("unwrapped"))[1]] * 2)
         run.close("alt+F4")
         assert run.ini.read_bytes().endswith(b",1,0,1,0\r\n"), "closing did not store 折り返し off"
+
+
+# At 12 points, 16 pixels a cell: ruby in the gap right of its base, the
+# base where the plain text stands a quarter cell further in; "12" upright,
+# its digits side by side; half-width words each one run of ink; ルビ off
+# draws the notation as it stands.
+def ruby_upright_groups_and_latin_runs():
+    cell = 16
+    with Ruvo("ruby-12pt", b'"MS Mincho",12,1350,8550,1\r\n') as run:
+        poll(run.windows, "the program's window")
+
+        # The ink as (x, y) from the client area's top-right corner.
+        def shown(text, label):
+            run.show(text)
+            _, top, right, _ = run.client()[:4]
+            ink = {(x - right, y - top) for x, y in run.ink(label)}
+            run.click()
+            return ink
+
+        plain = shown("吾輩は猫である。", "plain")
+        ink = shown("｜吾輩《わがはい》は猫である。", "ruby")
+        ruby = {(x, y) for x, y in ink if x >= -cell // 2}
+        assert ink - ruby == {(x - cell // 4, y) for x, y in plain}, "the base is not the text moved in"
+        assert ruby and all(cell <= y < 3 * cell for _, y in ruby), "ruby is not beside 吾輩"
+        middle = {(x, y) for x, y in shown("第12回", "upright") if 2 * cell <= y < 3 * cell}
+        assert (len(runs({x for x, _ in middle})), len(runs({y for _, y in middle}))) == (2, 1), (
+            "12 does not stand upright")
+        rows = sorted({y for _, y in shown("iPhone 15とWindows 11", "latin")})
+        pieces = 1 + sum(b - a >= cell // 2 for a, b in zip(rows, rows[1:]))
+        assert pieces <= 5 and rows[-1] < 12 * cell, f"letters stand apart: {pieces} pieces to {rows[-1]}"
+        run.show("｜吾輩《わがはい》は猫である。")
+        run.keys("alt+o", "r")
+        _, top, right, _ = run.client()[:4]
+        ink = {(x - right, y - top) for x, y in run.ink("ruby-off")}
+        assert max(x for x, _ in ink) < -cell // 4, "ruby drawn with ルビ off"
+        assert len({(y - cell) // cell for _, y in ink}) == 15, "the notation is not drawn as it stands"
 
 
 def missing_settings_reports_error():
