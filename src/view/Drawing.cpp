@@ -1,6 +1,9 @@
 #include "view/Drawing.h"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
+
 #include <string>
 #include <string_view>
 
@@ -18,8 +21,10 @@ constexpr std::u16string_view kSesameDot = u"﹅";
 // gap right of the column, tate-chu-yoko upright across it.
 class ColumnPainter {
   public:
-    ColumnPainter(frmMain& form, const Cell& cell, ViewFonts& fonts)
-        : form_(form), window_(form.window), cell_(cell), fonts_(fonts) {}
+    ColumnPainter(frmMain& form, const Cell& cell, ViewFonts& fonts, double height)
+        : form_(form), window_(form.window), cell_(cell), fonts_(fonts), height_(height) {}
+
+    void StartColumn() { rubyEnd_ = -std::numeric_limits<double>::infinity(); }
 
     // Draws a unit that starts `row` cells below the top of the client area
     // (less than 0: above it) in the column whose right edge is at `x`.
@@ -60,10 +65,10 @@ class ColumnPainter {
         window_.SetCurrentY(ToSingle(y));
         window_.Print(Drawable(text, scratch_));
     }
-    // A character of the base text, in its cell when that is not above the top.
+    // A character of the base text, where its cell shows.
     void Text(double x, double y, Span span) {
         fonts_.Use(ViewFonts::Kind::Vertical);
-        Print(x, y, Part(span), y >= cell_.CharH);
+        Print(x, y, Part(span), y >= cell_.CharH && y < height_);
     }
 
     void Dot(double x, double row) {
@@ -82,8 +87,9 @@ class ColumnPainter {
             fonts_.Use(ViewFonts::Kind::Upright, fonts_.Em());
             const double wide = window_.TextWidth(group);
             if (wide > 0) {
-                fonts_.Use(ViewFonts::Kind::Upright,
-                           std::max(ToInt32(static_cast<double>(fonts_.Em()) * cell_.CharH / wide), 1));
+                fonts_.Use(
+                    ViewFonts::Kind::Upright,
+                    std::max(ToInt32(static_cast<double>(fonts_.Em()) * cell_.CharH / wide), 1));
                 width = window_.TextWidth(group);
             }
         }
@@ -92,7 +98,8 @@ class ColumnPainter {
     }
 
     // The base a cell at a time, the ruby along it, centred on it, but never
-    // above the column's top; ruby is drawn only where some of its base shows.
+    // above the column's top nor over the ruby before it; ruby is drawn only
+    // where some of its base shows, and only what of it shows.
     void Ruby(double x, double row, const Unit& unit) {
         const std::u16string_view text = DisplayText(form_);
         double baseRow = row;
@@ -112,14 +119,16 @@ class ColumnPainter {
             ++count;
         }
         const double columnTop = Y(-form_.FirstCell);
-        double y =
-            std::max(Y(row) + (cells * cell_.CharW - static_cast<double>(count) * ruby_->CharW) / 2,
-                     columnTop);
-        for (std::size_t at = unit.ruby.start; at < unit.ruby.end; y += ruby_->CharW) {
+        double y = std::max(
+            {Y(row) + (cells * cell_.CharW - static_cast<double>(count) * ruby_->CharW) / 2,
+             columnTop, rubyEnd_});
+        for (std::size_t at = unit.ruby.start; at < unit.ruby.end && y < height_;
+             y += ruby_->CharW) {
             const std::size_t end = at + CharacterLength(text, at);
-            Print(x + ruby_->CharH, y, Part({at, end}), true);
+            Print(x + ruby_->CharH, y, Part({at, end}), y + ruby_->CharW > 0);
             at = end;
         }
+        rubyEnd_ = y;
     }
 
     void UseRuby() {
@@ -133,6 +142,8 @@ class ColumnPainter {
     platform::Window& window_;
     const Cell& cell_;
     ViewFonts& fonts_;
+    double height_;             // of the client area
+    double rubyEnd_ = 0;        // where the column's last ruby ends
     std::optional<Cell> ruby_;  // measured when first needed
     std::u16string scratch_;
 };
@@ -153,13 +164,14 @@ void DrawVertical(frmMain& form, const Cell& cell, ViewFonts& fonts) {
     const float height = window.ScaleHeight();
     const Advance advance = HalfWidthAdvance(window, cell);
     UnitReader reader = ReaderOf(form, advance);
-    ColumnPainter painter(form, cell, fonts);
+    ColumnPainter painter(form, cell, fonts, height);
     const auto first = static_cast<std::size_t>(form.FirstColumn);
     for (std::size_t column = 0; first + column < form.ColumnStarts.size(); ++column) {
         const double x = ColumnX(form, width, cell, column);
         if (x <= 0) {
             break;  // this column and all after it lie beyond the left edge
         }
+        painter.StartColumn();
         ForEachUnit(form, reader, first + column, [&](const Unit& unit, std::size_t at) {
             const double row = static_cast<double>(at) - form.FirstCell;
             if (cell.CharH + row * cell.CharW >= height) {

@@ -49,8 +49,15 @@ void Dispatch(TestForm& t, const std::function<void()>& event) {
     Require(w.fontsDeleted == made, "a vertical font was not deleted");
     Require(std::ranges::all_of(w.outputs, Drawable), "a line break or a lone surrogate was drawn");
     const float width = std::max(0.0F, w.ScaleWidth()), height = std::max(0.0F, w.ScaleHeight());
-    const double most =
-        (std::floor(width / (1.5 * w.charWidth)) + 2) * (std::floor(height / w.charWidth) + 2);
+    // A cell shows a character and beside it as many ruby characters as the
+    // smallest font made fits in it.
+    float smallest = w.emPixels;
+    for (const platform::FontRequest& font : w.fontsCreated) {
+        smallest = std::min(smallest, static_cast<float>(-font.height));
+    }
+    const double most = (1 + std::ceil(w.emPixels / smallest)) *
+                        (std::floor(width / (1.5 * w.charWidth)) + 2) *
+                        (std::floor(height / w.charWidth) + 2);
     if (static_cast<double>(w.outputs.size()) > most) {
         Fail(std::to_string(w.outputs.size()) + " text outputs in a client area of " + Num(width) +
              " x " + Num(height) + " twips, cell " + Num(w.charWidth));
