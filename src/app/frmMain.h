@@ -78,6 +78,8 @@ class frmMain {
 
     // --- view ---
     void Form_Click();
+    // A change of the clipboard's contents; with 自動更新 it shows a new text.
+    void Form_ClipboardChange();
     void ShowVertical();
     // Moving through the text on display; they never write the settings.
     void Form_KeyDown(platform::Key key);

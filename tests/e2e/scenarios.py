@@ -6,6 +6,7 @@
 # on as long as its steps can share it: every start costs seconds.
 
 import sys
+import time
 
 from harness import SCREEN, STALE, Ruvo, columns, poll, runs, settle
 
@@ -93,9 +94,12 @@ def fixed_mode_cover_scrolling_and_menu():
 # Three paragraphs of 20, 120 and 200 characters wrap into columns as long as
 # the screen allows, all on screen with no vertical bar; a one-character text
 # keeps the menu bar whole on one row; 折り返し off puts each line in one
-# column again, the bar beside the columns, and closing stores the option.
+# column again, the bar beside the columns. With 自動更新 a copy over the text
+# shows within a second and writes the settings, one under an open menu once
+# the menu has closed; unchecked, a copy changes nothing. Closing stores both
+# options.
 def wrapping_and_the_fitted_frame():
-    with Ruvo("wrapping-12pt", b'"MS Mincho",12,1350,8550,1\r\n') as run:
+    with Ruvo("wrapping-12pt", b'"MS Mincho",12,1350,8550,1,1,1,1\r\n') as run:
         poll(run.windows, "the program's window")
         run.show("\r\n".join("田" * n for n in (20, 120, 200)))
         assert run.client()[4:] == (0, 0), "the three paragraphs need a scroll bar"
@@ -113,6 +117,24 @@ def wrapping_and_the_fitted_frame():
         run.keys("alt+o", "w")
         assert run.client()[4:] == (0, 1), "without wrapping not just the vertical bar shows"
         check_columns(run, "unwrapped", [20] + [columns(run.ink("unwrapped"))[1]] * 2)
+        run.ini.write_bytes(STALE)
+        run.call("wine", Ruvo.tool, "clip", "猫猫\r\n猫")
+        copied = time.monotonic()
+        written = poll(lambda: run.ini.read_bytes() != STALE and time.monotonic(), "自動更新")
+        assert written - copied < 1, f"自動更新 took {written - copied:.1f} s"
+        check_columns(run, "auto-updated", [2, 1])
+        run.keys("alt+o")
+        run.ini.write_bytes(STALE)
+        run.call("wine", Ruvo.tool, "clip", "猫\r\n猫猫猫")
+        settle()
+        assert run.ini.read_bytes() == STALE, "自動更新 did not wait for the menu"
+        run.keys("a")  # 自動更新 off, as the menu closes
+        check_columns(run, "auto-updated-after-menu", [1, 3])
+        run.ini.write_bytes(STALE)
+        run.call("wine", Ruvo.tool, "clip", "田")
+        settle()
+        assert run.ini.read_bytes() == STALE, "a copy with 自動更新 off wrote the settings"
+        check_columns(run, "auto-update-off", [1, 3])
         run.close("alt+F4")
         assert run.ini.read_bytes().endswith(b",1,0,1,0\r\n"), "closing did not store 折り返し off"
 

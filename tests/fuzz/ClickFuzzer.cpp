@@ -1,7 +1,8 @@
 // A start with any settings the reader accepts, a click on any clipboard
-// text, a few moves through it, and the click that clears it. None may
-// fail, the vertical font must go back and be deleted every time, and the
-// drawing must follow what the window shows, however long the text.
+// text, a few moves through it and copies of its tails, and the click that
+// clears it. None may fail, the vertical font must go back and be deleted
+// every time, and the drawing must follow what the window shows, however
+// long the text.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -64,9 +65,9 @@ void Dispatch(TestForm& t, const std::function<void()>& event) {
     }
 }
 
-// A move as the keys, the wheel, the scroll bars, a resize or the reading
-// options make it, each
-// taking its values from the input as it runs; the enumerations count from 0.
+// A move as the keys, the wheel, the scroll bars, a resize, the reading
+// options or a new copy make it, each taking its values from the input as it
+// runs; the enumerations count from 0.
 void Move(TestForm& t, FuzzedDataProvider& input) {
     frmMain& f = t.form;
     const std::function<void()> moves[] = {
@@ -89,8 +90,15 @@ void Move(TestForm& t, FuzzedDataProvider& input) {
             t.window.height = input.ConsumeFloatingPointInRange(1.0F, 491505.0F);
             f.Form_Resize();
         },
-        [&] { f.Menu_Click(platform::MenuItem::Horikaeshi); }};
-    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 4)]);
+        [&] { f.Menu_Click(platform::MenuItem::Horikaeshi); },
+        [&] {
+            // Another copy: a tail of the text, the empty one, or a busy clipboard.
+            std::u16string& text = t.clipboard.text;
+            text.erase(0, input.ConsumeIntegralInRange<std::size_t>(0, text.size()));
+            t.clipboard.busy = input.ConsumeBool();
+            f.Form_ClipboardChange();
+        }};
+    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 5)]);
 }
 
 }  // namespace

@@ -422,5 +422,34 @@ TEST_F(ViewTest, ClicksResizesAndFontsAroundScrolling) {
     EXPECT_EQ(clipboard.reads, 2) << "a clearing click reads the clipboard";
 }
 
+// With 自動更新 a new text on the clipboard takes the place of the text on
+// display as a showing click shows it, and the settings are written. The item
+// unchecked, a cleared view, a clipboard without text or a busy one leave the
+// window and the file as they are, and nothing is reported.
+TEST_F(ViewTest, AClipboardChangeShowsANewTextOverAShownOneWhileAutoUpdating) {
+    form.AutoUpdate = true;
+    Show(Grid(20, 60));
+    clipboard.text = u"cd";
+    files.calls.clear();
+    form.Form_ClipboardChange();
+    EXPECT_EQ(Seen(), "420x1485 c@251.25,195 d@251.25,390");
+    EXPECT_EQ(files.calls.size(), 2U);
+
+    const std::function<void()> quiet[] = {
+        [&] { form.AutoUpdate = false; }, [&] { form.Form_Click(); },
+        [&] { clipboard.text.clear(); }, [&] { clipboard.busy = true; }};
+    for (const auto& arrange : quiet) {
+        Show(Grid(20, 60));
+        form.AutoUpdate = true;
+        clipboard.text = u"cd";
+        arrange();
+        const std::string before = Seen();
+        files.calls.clear();
+        form.Dispatch([&] { form.Form_ClipboardChange(); });
+        EXPECT_EQ(Seen(), before);
+        EXPECT_TRUE(files.calls.empty() && window.reports.empty()) << Joined(files.calls);
+    }
+}
+
 }  // namespace
 }  // namespace ruvo::test

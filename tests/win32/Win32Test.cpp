@@ -163,6 +163,7 @@ struct Events : WindowEvents {
     MOCK_METHOD(void, Scroll, (platform::ScrollBar, platform::ScrollRequest, std::int32_t),
                 (noexcept, override));
     MOCK_METHOD(void, Resize, (), (noexcept, override));
+    MOCK_METHOD(void, ClipboardChange, (), (noexcept, override));
     MOCK_METHOD(void, Unload, (), (noexcept, override));
 };
 
@@ -170,14 +171,18 @@ struct Events : WindowEvents {
 // handlers one by one; a close ends the loop, the window still there for Unload.
 // Nothing reaches a handler from the drop-down 書式 chosen, a button going up
 // that never went down, one released off the client area, F1, the first half
-// of a notch (the second adds up to one) or the end of a scroll.
+// of a notch (the second adds up to one) or the end of a scroll. Changes of
+// the clipboard are one event once they have settled and the handler that
+// was running then has finished.
 TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     using Input = std::tuple<UINT, WPARAM, LPARAM>;
     const Input down{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20)};
     const Input up{WM_LBUTTONUP, 0, MAKELPARAM(20, 20)};
     const Input halfNotch{WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0};
+    const Input change{WM_CLIPBOARDUPDATE, 0, 0};
     for (const auto& [message, wParam, lParam] :
-         {down, up, Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::Hkahen), 0},
+         {change, down, change, up, change,
+          Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::Hkahen), 0},
           Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::Hyoji), 0}, up, down,
           Input{WM_LBUTTONUP, 0, MAKELPARAM(20, 30000)}, Input{WM_KEYDOWN, VK_NEXT, 0},
           Input{WM_KEYDOWN, VK_F1, 0},
@@ -190,7 +195,16 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     ::testing::InSequence order;
     EXPECT_CALL(events, Load());
     EXPECT_CALL(events, Click());
-    EXPECT_CALL(events, Command(MenuItem::Hkahen));
+    EXPECT_CALL(events, Command(MenuItem::Hkahen)).WillOnce([this] {
+        MSG timer{};  // a chooser's modal loop runs the window's timers
+        for (int wait = 0;
+             wait < 100 && !::PeekMessageW(&timer, window_.Hwnd(), WM_TIMER, WM_TIMER, PM_REMOVE);
+             ++wait) {
+            ::Sleep(10);
+        }
+        ::DispatchMessageW(&timer);
+    });
+    EXPECT_CALL(events, ClipboardChange());
     EXPECT_CALL(events, KeyDown(platform::Key::PageDown));
     EXPECT_CALL(events, MouseWheel(platform::Wheel::VerticalWithShift, -2));
     EXPECT_CALL(events, MouseWheel(platform::Wheel::Horizontal, 1));

@@ -40,6 +40,9 @@ class FormEvents final : public ruvo::win32::WindowEvents {
     void Resize() noexcept override {
         form_.Dispatch([this] { form_.Form_Resize(); });
     }
+    void ClipboardChange() noexcept override {
+        form_.Dispatch([this] { form_.Form_ClipboardChange(); });
+    }
     void Unload() noexcept override {
         form_.Dispatch([this] { form_.Form_Unload(); });
     }

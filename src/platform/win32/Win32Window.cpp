@@ -1,6 +1,8 @@
 // The main window itself: its creation, the message loop and procedure, and reports to the user.
 #include "platform/win32/Win32Window.h"
 
+#include <utility>
+
 #include "platform/win32/Resource.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/WideText.h"
@@ -15,6 +17,10 @@ constexpr wchar_t kCaption[] = L" Ruvo";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 constexpr LONG kInitialClientWidth = 80;
 constexpr LONG kInitialClientHeight = 522;
+// A program may put its formats on the clipboard one change after another;
+// the burst has settled once it has been quiet this long.
+constexpr UINT_PTR kClipboardTimer = 1;
+constexpr UINT kClipboardSettleMs = 80;
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
@@ -73,6 +79,8 @@ Win32Window::Win32Window(HINSTANCE instance, std::span<const platform::MenuEntry
     }
     menuBar.release();  // the window destroys its menu
     window_.reset(window);
+    // Without it the program still runs; the clipboard is then read on clicks only.
+    ::AddClipboardFormatListener(window);
     if (const UINT dpi = WindowDpi(window); dpi != 0) {
         SetDpi(dpi, dpi);
     }
@@ -159,6 +167,28 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 Raise([this, item] { events_->Command(item); });
             }
             return 0;
+        case WM_CLIPBOARDUPDATE:
+            // Each change restarts the wait.
+            ::SetTimer(window, kClipboardTimer, kClipboardSettleMs, nullptr);
+            return 0;
+        case WM_TIMER:
+            if (wParam == kClipboardTimer) {
+                ::KillTimer(window, kClipboardTimer);
+                ClipboardChanged();
+                return 0;
+            }
+            break;
+        case WM_SYSCOMMAND: {
+            // The system's modal loops on the window run in here: its menus,
+            // moving and sizing it, tracking a scroll bar's thumb.
+            const bool outer = std::exchange(inModalLoop_, true);
+            const LRESULT result = ::DefWindowProcW(window, message, wParam, lParam);
+            inModalLoop_ = outer;
+            if (clipboardPending_) {
+                ClipboardChanged();
+            }
+            return result;
+        }
         case WM_CLOSE:
             if (events_ != nullptr && !inHandler_) {
                 Raise([this] { events_->Unload(); });
@@ -166,6 +196,7 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             }
             return 0;
         case WM_DESTROY:
+            ::RemoveClipboardFormatListener(window);
             if (events_ != nullptr) {
                 ::PostQuitMessage(static_cast<int>(exitCode_));
             }
@@ -210,6 +241,16 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             break;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A refresh under an open menu, while the user moves, sizes or scrolls the
+// window, or while a handler runs (a chooser or a message box pumps this timer
+// too) would be in the way: it waits until that has finished.
+void Win32Window::ClipboardChanged() noexcept {
+    clipboardPending_ = inModalLoop_ || inHandler_;
+    if (!clipboardPending_) {
+        Raise([this] { events_->ClipboardChange(); });
+    }
 }
 
 platform::Handle Win32Window::WindowHandle() {

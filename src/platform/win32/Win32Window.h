@@ -24,6 +24,8 @@ class WindowEvents {
     virtual void Scroll(platform::ScrollBar bar, platform::ScrollRequest request,
                         std::int32_t position) noexcept = 0;
     virtual void Resize() noexcept = 0;
+    // The clipboard's contents changed, once for a burst of changes.
+    virtual void ClipboardChange() noexcept = 0;
     virtual void Unload() noexcept = 0;
 };
 
@@ -85,6 +87,8 @@ class Win32Window final : public platform::Window {
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     template <typename Event>
     void Raise(Event event) noexcept;
+    // Raises a settled clipboard change, or keeps it for later.
+    void ClipboardChanged() noexcept;
 
     // The menu bar: Win32WindowMenu.cpp.
     void BuildMenu(HMENU menu, platform::MenuItem parent);
@@ -113,6 +117,8 @@ class Win32Window final : public platform::Window {
 
     WindowEvents* events_ = nullptr;
     bool inHandler_ = false;
+    bool inModalLoop_ = false;  // one of the system's, as WM_SYSCOMMAND runs it
+    bool clipboardPending_ = false;
     bool clickArmed_ = false;
     UINT exitCode_ = 0;
 

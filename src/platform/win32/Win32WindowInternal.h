@@ -42,13 +42,17 @@ inline int WindowMetric(HWND window, int index) {
 template <typename Event>
 void Win32Window::Raise(Event event) noexcept {
     // A modal chooser or message box pumps messages while a handler runs;
-    // events that slip through then wait for nobody and are dropped.
+    // events that slip through then wait for nobody and are dropped, all but
+    // a clipboard change, which is heard once the handler has finished.
     if (events_ == nullptr || inHandler_) {
         return;
     }
     inHandler_ = true;
     event();
     inHandler_ = false;
+    if (clipboardPending_) {
+        ClipboardChanged();
+    }
 }
 
 }  // namespace ruvo::win32
