@@ -429,10 +429,10 @@ TEST_F(ViewTest, ClicksResizesAndFontsAroundScrolling) {
 TEST_F(ViewTest, AClipboardChangeShowsANewTextOverAShownOneWhileAutoUpdating) {
     form.AutoUpdate = true;
     Show(Grid(20, 60));
-    clipboard.text = u"cd";
+    clipboard.text = u"あい";
     files.calls.clear();
     form.Form_ClipboardChange();
-    EXPECT_EQ(Seen(), "420x1485 c@251.25,195 d@251.25,390");
+    EXPECT_EQ(Seen(), "420x1485 あ@251.25,195 い@251.25,390");
     EXPECT_EQ(files.calls.size(), 2U);
 
     const std::function<void()> quiet[] = {
@@ -441,7 +441,7 @@ TEST_F(ViewTest, AClipboardChangeShowsANewTextOverAShownOneWhileAutoUpdating) {
     for (const auto& arrange : quiet) {
         Show(Grid(20, 60));
         form.AutoUpdate = true;
-        clipboard.text = u"cd";
+        clipboard.text = u"あい";
         arrange();
         const std::string before = Seen();
         files.calls.clear();
