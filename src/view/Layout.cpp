@@ -98,11 +98,8 @@ Bars LayOutFor(frmMain& form, const Cell& cell, double width, double height) {
     bars.vertical = form.LongestRun > CellsThatFit(height, cell);
     const double shown = width - (bars.vertical ? window.ScrollBarBreadth(ScrollBar::Vertical) : 0);
     bars.horizontal = !whole || form.BreakCount > ColumnsThatFit(shown, cell, form.HasRuby);
-    if (bars.horizontal) {
-        if (shorter != length) {
-            LayOut(form, advance, shorter);
-        }
-        bars.vertical = form.LongestRun > CellsThatFit(height - barHeight, cell);
+    if (bars.horizontal && shorter != length) {
+        LayOut(form, advance, shorter);
     }
     return bars;
 }

@@ -15,11 +15,11 @@ constexpr std::u16string_view kFortyWithRuby =
     u"》と見当《けんとう》がつかぬ。";
 
 // Times `step` on the doubles in the fixed mode, once a click shows
-// `range(0)` bytes of UTF-16 from the clipboard: lines of `line` forty-character
-// pieces ended by CR LF, in a window of 1350 twips by `height`. "prints"
-// counts the text outputs.
+// `range(0)` bytes of UTF-16 from the clipboard: lines of `line` pieces ended
+// by CR LF, in a window of 1350 twips by `height`. "prints" counts the text
+// outputs.
 void Measure(benchmark::State& state, int line, float height, void (*step)(TestForm&),
-             std::u16string_view piece = kForty) {
+             std::u16string_view piece) {
     TestForm t;
     t.AsLoaded(10);
     t.form.FrameMode = 0.0F;
@@ -40,53 +40,38 @@ void Measure(benchmark::State& state, int line, float height, void (*step)(TestF
     state.counters["prints"] = static_cast<double>(t.window.outputs.size());
 }
 
+// A click that shows the clipboard.
 void Click(TestForm& t) {
     t.form.ClipShown = 0;
     t.form.Form_Click();
 }
-
-// A click that shows the clipboard: 40-character lines in 38-cell columns
-// (two columns a line), and 200-character lines wrapped at 40 cells.
-void ShowingClick(benchmark::State& state) {
-    Measure(state, 1, 8550, Click);
-    state.SetBytesProcessed(state.iterations() * state.range(0));
-}
-void WrappingClick(benchmark::State& state) {
-    Measure(state, 5, 9150, Click);
-    state.SetBytesProcessed(state.iterations() * state.range(0));
-}
-
-void RubyClick(benchmark::State& state) {
-    Measure(state, 5, 9150, Click, kFortyWithRuby);
-    state.SetBytesProcessed(state.iterations() * state.range(0));
-}
-
 // The user's resize, between 40 and 39 cells a column.
-void Rewrap(benchmark::State& state) {
-    Measure(state, 5, 9150, [](TestForm& t) {
-        t.window.height = t.window.height == 9150 ? 9000 : 9150;
-        t.form.Form_Resize();
-    });
+void Resize(TestForm& t) {
+    t.window.height = t.window.height == 9150 ? 9000 : 9150;
+    t.form.Form_Resize();
 }
-
 // One column on from the middle of the text on display.
 void Step(TestForm& t) {
     t.form.FirstColumn = static_cast<std::int32_t>(t.form.BreakCount / 2);
     t.form.Form_KeyDown(platform::Key::Left);
 }
-void ScrollStep(benchmark::State& state) {
-    Measure(state, 1, 8550, Step);
+
+// Sizes of text, timed in milliseconds.
+void Small(benchmark::internal::Benchmark* b) {
+    b->Arg(1 << 10)->Arg(1 << 20);
 }
-void RubyScrollStep(benchmark::State& state) {
-    Measure(state, 5, 9150, Step, kFortyWithRuby);
+void Large(benchmark::internal::Benchmark* b) {
+    b->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 }
 
-BENCHMARK(ShowingClick)->Arg(1 << 10)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(WrappingClick)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(RubyClick)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(Rewrap)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(ScrollStep)->Arg(1 << 10)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(RubyScrollStep)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+// Lines of 40 characters in 38-cell columns (two columns a line), and of 200
+// wrapped at 40 cells.
+BENCHMARK_CAPTURE(Measure, Click, 1, 8550, Click, kForty)->Apply(Small)->Apply(Large);
+BENCHMARK_CAPTURE(Measure, WrappingClick, 5, 9150, Click, kForty)->Apply(Large);
+BENCHMARK_CAPTURE(Measure, RubyClick, 5, 9150, Click, kFortyWithRuby)->Apply(Large);
+BENCHMARK_CAPTURE(Measure, Rewrap, 5, 9150, Resize, kForty)->Apply(Large);
+BENCHMARK_CAPTURE(Measure, ScrollStep, 1, 8550, Step, kForty)->Apply(Small)->Apply(Large);
+BENCHMARK_CAPTURE(Measure, RubyScrollStep, 5, 9150, Step, kFortyWithRuby)->Apply(Large);
 
 }  // namespace
 }  // namespace ruvo::test

@@ -110,6 +110,7 @@ struct FakeWindow : platform::Window, Recorder {
     struct Output {
         float x, y;
         std::u16string text;
+        bool upright;  // drawn in an unturned face
     };
 
     float width = 1350, height = 8550;  // outer size, twips
@@ -118,7 +119,7 @@ struct FakeWindow : platform::Window, Recorder {
     float availableWidth = 15360, availableHeight = 11520;
     float currentX = 0, currentY = 0;
     float twipsPerPixel = 15;
-        // A full-width character in a font of emPixels: others scale with their
+    // A full-width character in a font of emPixels: others scale with their
     // height, and a font asked for an average width draws that much wider
     // than half its height.
     float charWidth = 195, charHeight = 195;
@@ -159,10 +160,13 @@ struct FakeWindow : platform::Window, Recorder {
     void Print(std::u16string_view text) override {
         Record("Print", text);
         if (!text.empty()) {
-            outputs.push_back({currentX, currentY, std::u16string(text)});
+            const platform::FontRequest* font = Selected();
+            outputs.push_back(
+                {currentX, currentY, std::u16string(text),
+                 font != nullptr && font->escapement == 0 && !font->faceName.starts_with(u"@")});
         }
     }
-        // Half-width characters take half a cell.
+    // Half-width characters take half a cell.
     float TextWidth(std::u16string_view text) override {
         float extent = 0;
         for (const char16_t c : text) {
@@ -170,9 +174,9 @@ struct FakeWindow : platform::Window, Recorder {
         }
         const platform::FontRequest* font = Selected();
         return extent * Scale() *
-               (font == nullptr || font->width == 0 ? 1.0F
-                                                    : static_cast<float>(2 * font->width) /
-                                                          static_cast<float>(-font->height));
+               (font == nullptr || font->width == 0
+                    ? 1.0F
+                    : static_cast<float>(2 * font->width) / static_cast<float>(-font->height));
     }
     float TextHeight(std::u16string_view) override { return charHeight * Scale(); }
     float TwipsPerPixelX() override { return twipsPerPixel; }
@@ -211,16 +215,17 @@ struct FakeWindow : platform::Window, Recorder {
         fontsDeleted.push_back(Recorded("DeleteObject", object));
     }
 
-    private:
+  private:
     float Breadth(Bar bar) { return scrollBars[bar].visible ? kScrollBar : 0; }
     // The request of the font selected, which CreateFont numbers from 0x201.
     const platform::FontRequest* Selected() const {
         const auto index = static_cast<std::size_t>(selectedFont - 0x201);
         return selectedFont > 0x200 && index < fontsCreated.size() ? &fontsCreated[index] : nullptr;
     }
+    // The window's own font is a small one.
     float Scale() const {
         const platform::FontRequest* font = Selected();
-        return font == nullptr ? 1.0F : static_cast<float>(-font->height) / emPixels;
+        return font == nullptr ? 0.5F : static_cast<float>(-font->height) / emPixels;
     }
 };
 

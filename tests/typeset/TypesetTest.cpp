@@ -26,7 +26,7 @@ std::string Laid(std::u16string_view text, std::size_t length) {
         std::erase_if(column, [](char16_t c) { return c == u'\r' || c == u'\n'; });
         laid += (i == 0 ? u"" : u"|") + column;
     }
-    return Utf8(laid) + " " + std::to_string(columns.longest);
+    return Utf8(laid) + " " + std::to_string(columns.longest) + (columns.annotated ? " ruby" : "");
 }
 
 // Every line is a column; a longer one goes on in columns of the length,
@@ -61,17 +61,21 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         {u"あ。", 1, "あ|。 1"},
         // Groups and runs: a ruby base stays with its ruby; half-width text
         // breaks after a space, a word longer than a column at its end.
-        {u"あいう｜吾輩《わがはい》", 4, "あいう|｜吾輩《わがはい》 3"},
+        {u"あいう｜吾輩《わがはい》", 4, "あいう|｜吾輩《わがはい》 3 ruby"},
+        {u"あいうえ「｜漢字漢字漢《かん》", 4, "あいうえ|「|｜漢字漢字漢《かん》 5 ruby"},
+        {u"あ\n「｜漢字漢字漢《かん》", 4, "あ|「|｜漢字漢字漢《かん》 5 ruby"},
+        {u"《《あいうえ。》》", 4, "《《あいう|え。》》 3 ruby"},
         {u"あいう12え", 4, "あいう12|え 4"},
         {u"あいうabc def", 4, "あいう|abc def 4"},
         {u"ab cd ef gh", 4, "ab cd |ef gh 3"},
         {u"abcdefghijkl", 4, "abcdefgh|ijkl 4"},
+        {u"abcdefgh", 4, "abcdefgh 4"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Laid(c.text, c.length), c.laid) << Utf8(c.text) << " at " << c.length;
     }
     // A mark of each kind that may not start a column.
-    for (const char16_t mark : std::u16string(u"。、」）・：？!ーゞ々っョ\u31F0")) {
+    for (const char16_t mark : std::u16string(u"。、」）・：？!ーゞ々っョ\u31F0\u31FF")) {
         const std::u16string text = u"あいうえ" + std::u16string(1, mark) + u"お";
         EXPECT_EQ(Laid(text, 4), "あいう|" + Utf8(text.substr(3)) + " 3") << Utf8(text);
     }
@@ -112,7 +116,8 @@ TEST(TypesetTest, TheTextReadAsUnits) {
     const Case cases[] = {
         {u"｜吾輩《わがはい》は", "吾輩(わがはい) は"},
         {u"|獰悪《どうあく》な", "獰悪(どうあく) な"},
-        {u"あ人々《ひとびと》𠮷野《よしの》", "あ 人々(ひとびと) 𠮷野(よしの)"},
+        {u"あ人々《ひとびと》\U00020000\U0002000B野《よしの》",
+         "あ 人々(ひとびと) \U00020000\U0002000B野(よしの)"},
         {u"かな《かな》", "か な 《 か な 》"},
         {u"漢字《かんじ", "漢 字 《 か ん じ"},
         {u"｜《ルビ》", "｜ 《 ル ビ 》"},
@@ -120,12 +125,15 @@ TEST(TypesetTest, TheTextReadAsUnits) {
         {u"《《ここ》》だ《《》》", "こ* こ* だ 《 《 》 》"},
         {u"｜吾輩《わがはい》", "｜ 吾 輩 《 わ が は い 》", false},
         {u"第12回!?", "第 [12] 回 [!?]"},
-        {u"2024年、3.14、A1、!!!、7/8", "<2024>2 年 、 <3.14>2 、 <A1>1 、 <!!!>2 、 <7/8>2"},
+        {u"2024年、3.14、A1、z9~ɏ、!!!、7/8",
+         "<2024>2 年 、 <3.14>2 、 <A1>1 、 <z9~ɏ>2 、 <!!!>2 、 <7/8>2"},
         {u"iPhone 15とWindows 11", "<iPhone >4 [15] と <Windows >5 [11]"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Units(c.text, c.notation), c.units) << Utf8(c.text);
     }
+    // A run ends where it must, at the next column's start.
+    EXPECT_EQ(UnitReader(u"abcd", true, HalfWidth).Read({}, 3, 9, false).text.end, 3U);
 }
 
 }  // namespace

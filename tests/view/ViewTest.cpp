@@ -49,7 +49,8 @@ class ViewTest : public ::testing::Test, protected TestForm {
         std::string seen = Num(window.width) + "x" + Num(window.height);
         for (std::size_t i = 0; i < std::min(outputs, window.outputs.size()); ++i) {
             const FakeWindow::Output& output = window.outputs[i];
-            seen += " " + Utf8(output.text) + "@" + Num(output.x) + "," + Num(output.y);
+            seen += " " + Utf8(output.text) + (output.upright ? "^" : "") + "@" + Num(output.x) +
+                    "," + Num(output.y);
         }
         return seen + Bars();
     }
@@ -214,6 +215,7 @@ TEST_F(ViewTest, WrappingFollowsTheRoom) {
         {25, 1, 15360, true, "1005x3045 10 10 5"},
         {30, 1, 15360, false, "675x3100 11 V(29,10,0)"},
         {60, 1, 1000, true, "1000x3100 9 9 9 H(6,3,4)"},
+        {30, 1, 1000, true, "1000x3045 10 10 10"},
         {100, 0, 15360, true, "1350x8550 38 38 24"},
     };
     window.availableHeight = 3100;  // ten cells a column
@@ -276,9 +278,9 @@ TEST_F(ViewTest, RubyDotsUprightGroupsAndRunsStandWhereTypesettingPutsThem) {
         {u"《《あ》》", "あ@1132.5,195 ﹅@1237.5,240"},
         {u"｜漢《か》",
          "｜@1181.25,195 漢@1181.25,390 《@1181.25,585 か@1181.25,780 》@1181.25,975", false},
-        {u"第12回", "第@1181.25,195 12@986.25,390 回@1181.25,585"},
+        {u"第12回", "第@1181.25,195 12^@986.25,390 回@1181.25,585"},
         {u"あWindows", "あ@1181.25,195 Windows@1181.25,438.75"},
-        {u"第12回", "第@1181.25,150 12@1031.25,367.5 回@1181.25,540", true, 150},
+        {u"第12回", "第@1181.25,150 12^@1031.25,367.5 回@1181.25,540", true, 150},
     };
     form.FrameMode = 0;
     for (const Case& c : cases) {
@@ -295,14 +297,15 @@ TEST_F(ViewTest, RubyDotsUprightGroupsAndRunsStandWhereTypesettingPutsThem) {
 // A character is one output with its marks, down one column; a lone
 // surrogate shows as U+FFFD, and a mark with nothing to belong to alone.
 TEST_F(ViewTest, EachCharacterIsOneOutput) {
-    const std::u16string loneHigh(1, char16_t{0xD842}), loneLow(1, char16_t{0xDFB7});
+    const std::u16string loneHigh(1, char16_t{0xD842}), loneLow(1, char16_t{0xDFFF});
     struct Case {
         std::u16string text;
         const char* drawn;
     };
     const Case cases[] = {
         {u"\U00010000\U000103FF\U0001F600", "\U00010000|\U000103FF|\U0001F600"},
-        {u"\U00020BB7\U00020100\u845B\U000E01F0", "\U00020BB7|\U00020100|\u845B|\U000E01F0"},
+        {u"\U00020BB7\U00020100\u845B\U000E01F0\u845B\U000E01EF",
+         "\U00020BB7|\U00020100|\u845B|\U000E01F0|\u845B\U000E01EF"},
         {u"\u845B\U000E0100\u845B\U00020100", "\u845B\U000E0100|\u845B|\U00020100"},
         {u"\u2665\uFE00\u2665\uFE0F\u304B\u3099\U0001F600\uFE0F\u3099",
          "\u2665\uFE00|\u2665\uFE0F|\u304B\u3099|\U0001F600\uFE0F\u3099"},
