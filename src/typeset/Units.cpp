@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-
 #include <utility>
 
 #include "typeset/Characters.h"

@@ -5,8 +5,6 @@
 #include <functional>
 #include <string_view>
 
-#include "typeset/Characters.h"
-
 namespace ruvo {
 
 // A place to read the text from: where, and, inside 《《…》》, where the
@@ -61,17 +59,13 @@ class UnitReader {
     // last character within them (at least one).
     Unit Read(ReadPoint from, std::size_t limit, std::size_t room, bool cut);
 
-        // Where a run of plain characters from `at` ends, after `most` of them
+    // Where a run of plain characters from `at` ends, after `most` of them
     // at the latest: units of one cell and one code unit that start no
     // notation, group or run. Most of a text is such characters, so the
     // layout takes them without reading them as units.
-        std::size_t PlainEnd(std::size_t at, std::size_t most);
+    std::size_t PlainEnd(std::size_t at, std::size_t most);
 
-    
-
-    private:
-
-
+  private:
     enum class Mark { RubyOpen, RubyClose, EmphasisClose };
     // A search on a line and what it found (the line's end for nothing).
     struct Search {
@@ -83,7 +77,7 @@ class UnitReader {
     // Where the mark next stands at or after `from` on the line, or npos.
     std::size_t FindOnLine(Mark mark, std::size_t from);
     std::size_t LineEnd(std::size_t from);
-        bool ReadRuby(std::size_t at, Unit& unit);
+    bool ReadRuby(std::size_t at, Unit& unit);
     // Whether ruby notation may follow the run of kanji at `at`; where it
     // cannot, the run is plain.
     bool MayCarryRuby(std::size_t at);
@@ -95,10 +89,11 @@ class UnitReader {
     std::u16string_view text_;
     bool notation_;
     Advance advance_;
-    Span line_{static_cast<std::size_t>(-1),
-               static_cast<std::size_t>(-1)};  // the line last looked at
-    std::array<Search, 3> searches_;           // the last of each mark
-    std::size_t plainKanjiEnd_ = 0;            // kanji before here are known to carry no ruby
+    // The line last looked at, none yet; the last search for each mark; and
+    // where the kanji known to carry no ruby end.
+    Span line_{static_cast<std::size_t>(-1), static_cast<std::size_t>(-1)};
+    std::array<Search, 3> searches_;
+    std::size_t plainKanjiEnd_ = 0;
 };
 
 }  // namespace ruvo

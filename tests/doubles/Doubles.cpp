@@ -36,9 +36,9 @@ void FakeCommonDialog::ShowFont() {
 }
 
 void FakeWindow::SetMenuChecked(platform::MenuItem item, bool on) {
-    static const char* const kNames[] = {"None",   "Hyoji",   "Hfont",      "Hfsize",
-                                         "Hkotei", "Hkahen",  "Horikaeshi", "Hrubi", "Hjido", "Hkubun1",
-                                         "Hhelp",  "Hkubun2", "Hend"};
+    static const char* const kNames[] = {"None",   "Hyoji",      "Hfont", "Hfsize", "Hkotei",
+                                         "Hkahen", "Horikaeshi", "Hrubi", "Hjido",  "Hkubun1",
+                                         "Hhelp",  "Hkubun2",    "Hend"};
     Record("SetMenuChecked", std::string(kNames[static_cast<int>(item)]), on);
     checked[item] = on;
 }
