@@ -8,9 +8,9 @@
 namespace ruvo::test {
 namespace {
 
-// Half-width characters advance half a cell, "W" a whole one.
+// Half-width characters advance half a cell, "W" a whole one, "`" none.
 double HalfWidth(char16_t c) {
-    return c == u'W' ? 1 : 0.5;
+    return c == u'W' ? 1 : c == u'`' ? 0 : 0.5;
 }
 
 // The columns as the text they hold, "|" between them, line breaks left
@@ -53,6 +53,7 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         {u"あいう―…お", 4, "あいう―|…お 4"},
         {u"あいう𠮷え", 4, "あいう𠮷|え 4"},
         {u"あいう葛\U000E0100え", 4, "あいう葛\U000E0100|え 4"},
+        {u"あいう♥\uFE0Fか\u3099", 4, "あいう♥\uFE0F|か\u3099 4"},
         // Two closing marks: the column ends two early, within a quarter of 8.
         {u"あいうえおかき」。く", 8, "あいうえおか|き」。く 6"},
         {u"あいうえおか」」」く", 8, "あいうえおか」」|」く 8"},
@@ -65,6 +66,7 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         {u"あいうえ「｜漢字漢字漢《かん》", 4, "あいうえ|「|｜漢字漢字漢《かん》 5 ruby"},
         {u"あ\n「｜漢字漢字漢《かん》", 4, "あ|「|｜漢字漢字漢《かん》 5 ruby"},
         {u"《《あいうえ。》》", 4, "《《あいう|え。》》 3 ruby"},
+        {u"あいうえおか｜あ―《x》―", 8, "あいうえおか|｜あ―《x》― 6 ruby"},
         {u"あいう12え", 4, "あいう12|え 4"},
         {u"あいうabc def", 4, "あいう|abc def 4"},
         {u"ab cd ef gh", 4, "ab cd |ef gh 3"},
@@ -74,6 +76,9 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
     for (const Case& c : cases) {
         EXPECT_EQ(Laid(c.text, c.length), c.laid) << Utf8(c.text) << " at " << c.length;
     }
+    // Ten marks pushed out of a column of 40, as many as its last quarter holds.
+    const std::u16string ten = std::u16string(30, u'あ') + u"い" + std::u16string(10, u'」');
+    EXPECT_EQ(Laid(ten, 40), Utf8(ten.substr(0, 30)) + "|" + Utf8(ten.substr(30)) + " 30");
     // A mark of each kind that may not start a column.
     for (const char16_t mark : std::u16string(u"。、」）・：？!ーゞ々っョ\u31F0\u31FF")) {
         const std::u16string text = u"あいうえ" + std::u16string(1, mark) + u"お";
@@ -116,6 +121,9 @@ TEST(TypesetTest, TheTextReadAsUnits) {
     const Case cases[] = {
         {u"｜吾輩《わがはい》は", "吾輩(わがはい) は"},
         {u"|獰悪《どうあく》な", "獰悪(どうあく) な"},
+        {u"\u3400\u4DBF\u4E00\u9FFF\uF900\uFAFF\U00020000\U000323AF々〆〇ヶ《ルビ》",
+         "\u3400\u4DBF\u4E00\u9FFF\uF900\uFAFF\U00020000\U000323AF々〆〇ヶ(ルビ)"},
+        {u"葛\U000E0100《くず》`", "葛\U000E0100(くず) <`>1"},
         {u"あ人々《ひとびと》\U00020000\U0002000B野《よしの》",
          "あ 人々(ひとびと) \U00020000\U0002000B野(よしの)"},
         {u"かな《かな》", "か な 《 か な 》"},
