@@ -53,7 +53,8 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         {u"あいう―…お", 4, "あいう―|…お 4"},
         {u"あいう𠮷え", 4, "あいう𠮷|え 4"},
         {u"あいう葛\U000E0100え", 4, "あいう葛\U000E0100|え 4"},
-        {u"あいう♥\uFE0Fか\u3099", 4, "あいう♥\uFE0F|か\u3099 4"},
+                {u"あいう♥\uFE0Fか\u3099", 4, "あいう♥\uFE0F|か\u3099 4"},
+        {u"葛\U000E0100《くず》", 4, "葛\U000E0100《くず》 1 ruby"},
         // Two closing marks: the column ends two early, within a quarter of 8.
         {u"あいうえおかき」。く", 8, "あいうえおか|き」。く 6"},
         {u"あいうえおか」」」く", 8, "あいうえおか」」|」く 8"},

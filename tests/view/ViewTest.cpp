@@ -306,7 +306,7 @@ TEST_F(ViewTest, EachCharacterIsOneOutput) {
         {u"\u845B\U000E0100\u845B\U00020100", "\u845B\U000E0100|\u845B|\U00020100"},
         {u"\u2665\uFE00\u2665\uFE0F\u304B\u3099\U0001F600\uFE0F\u3099",
          "\u2665\uFE00|\u2665\uFE0F|\u304B\u3099|\U0001F600\uFE0F\u3099"},
-        {u"あ" + loneLow + loneHigh + u"\u3099", "あ|\uFFFD|\uFFFD\u3099"},
+                {u"あ" + loneLow + loneLow + loneHigh + u"\u3099", "あ|\uFFFD|\uFFFD|\uFFFD\u3099"},
         {u"\u3099a\n\uFE0Fb", "\u3099|a|\uFE0F|b"},
     };
     form.FrameMode = 0;
