@@ -208,15 +208,17 @@ TEST_F(ViewTest, WrappingFollowsTheRoom) {
         const char* seen;
     };
     const Case cases[] = {
-        {30, 1, 15360, true, "1005x3045 10 10 10"},
-        {25, 1, 15360, true, "1005x3045 10 10 5"},
-        {30, 1, 15360, false, "675x3100 11 V(29,10,0)"},
-        {60, 1, 1000, true, "1000x3100 9 9 9 H(6,3,4)"},
-        {30, 1, 1000, true, "1000x3045 10 10 10"},
+        {30, 1, 15360, true, "1100x3045 10 10 10"},
+        {25, 1, 15360, true, "1100x3045 10 10 5"},
+        {30, 1, 15360, false, "1100x3100 11 V(29,10,0)"},
+        {60, 1, 1000, true, "1100x3100 9 9 9 9 H(6,3,4)"},
+        {30, 1, 1000, true, "1100x3045 10 10 10"},
         {100, 0, 15360, true, "1350x8550 38 38 24"},
     };
     window.availableHeight = 3100;  // ten cells a column
+    window.menuWrapWidth = 1100;    // narrower windows, as each starts, wrap the menu bar
     for (const Case& c : cases) {
+        window.width = 600;
         form.FrameMode = c.mode;
         form.FrameWidth = 1350;
         form.FrameHeight = 8550;
@@ -306,7 +308,7 @@ TEST_F(ViewTest, EachCharacterIsOneOutput) {
         {u"\u845B\U000E0100\u845B\U00020100", "\u845B\U000E0100|\u845B|\U00020100"},
         {u"\u2665\uFE00\u2665\uFE0F\u304B\u3099\U0001F600\uFE0F\u3099",
          "\u2665\uFE00|\u2665\uFE0F|\u304B\u3099|\U0001F600\uFE0F\u3099"},
-                {u"あ" + loneLow + loneLow + loneHigh + u"\u3099", "あ|\uFFFD|\uFFFD|\uFFFD\u3099"},
+        {u"あ" + loneLow + loneLow + loneHigh + u"\u3099", "あ|\uFFFD|\uFFFD|\uFFFD\u3099"},
         {u"\u3099a\n\uFE0Fb", "\u3099|a|\uFE0F|b"},
     };
     form.FrameMode = 0;
