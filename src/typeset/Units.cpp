@@ -52,27 +52,31 @@ bool IsKanji(char32_t c) {
 // What a code unit can start, for the layout's quick pass over plain text.
 enum class Start : std::uint8_t { Plain, Other, Notation, Kanji, Mark };
 
-const std::array<Start, 0x10000> kStarts = [] {
-    std::array<Start, 0x10000> starts{};
-    for (char32_t c = 0; c < starts.size(); ++c) {
-        const auto unit = static_cast<char16_t>(c);
-        Start& start = starts[c];
-        // 0xDB40 starts the supplementary variation selectors.
-        if ((c >= 0xFE00 && c <= 0xFE0F) || c == 0x3099 || c == 0x309A || c == 0xDB40) {
-            start = Start::Mark;
-        } else if (c < 0x250 || (c >= 0xD800 && c <= 0xDFFF)) {
-            start = Start::Other;
-        } else if (unit == u'《' || unit == kFullWidthBar) {
-            start = Start::Notation;
-        } else if (IsKanji(c)) {
-            start = Start::Kanji;
+// Built when first read, not at every start of the program.
+const std::array<Start, 0x10000>& Starts() {
+    static const std::array<Start, 0x10000> table = [] {
+        std::array<Start, 0x10000> starts{};
+        for (char32_t c = 0; c < starts.size(); ++c) {
+            const auto unit = static_cast<char16_t>(c);
+            Start& start = starts[c];
+            // 0xDB40 starts the supplementary variation selectors.
+            if ((c >= 0xFE00 && c <= 0xFE0F) || c == 0x3099 || c == 0x309A || c == 0xDB40) {
+                start = Start::Mark;
+            } else if (c < 0x250 || (c >= 0xD800 && c <= 0xDFFF)) {
+                start = Start::Other;
+            } else if (unit == u'《' || unit == kFullWidthBar) {
+                start = Start::Notation;
+            } else if (IsKanji(c)) {
+                start = Start::Kanji;
+            }
         }
-    }
-    return starts;
-}();
+        return starts;
+    }();
+    return table;
+}
 
 bool IsMark(std::u16string_view text, std::size_t at) {
-    return at < text.size() && kStarts[text[at]] == Start::Mark;
+    return at < text.size() && Starts()[text[at]] == Start::Mark;
 }
 
 std::size_t Cells(double advance) {
@@ -111,10 +115,11 @@ UnitReader::UnitReader(std::u16string_view text, bool notation, Advance advance)
     : text_(text), notation_(notation), advance_(std::move(advance)) {}
 
 std::size_t UnitReader::PlainEnd(std::size_t at, std::size_t most) {
-    const std::size_t end = text_.size() - at > most ? at + most : text_.size();
+        const std::size_t end = text_.size() - at > most ? at + most : text_.size();
+    const std::array<Start, 0x10000>& starts = Starts();
     std::size_t p = at;
     for (; p < end; ++p) {
-        const Start start = kStarts[text_[p]];
+        const Start start = starts[text_[p]];
         if (start == Start::Plain ||
             (start == Start::Kanji && (!notation_ || p < plainKanjiEnd_ || !MayCarryRuby(p))) ||
             (start == Start::Notation && !notation_)) {
@@ -129,9 +134,10 @@ std::size_t UnitReader::PlainEnd(std::size_t at, std::size_t most) {
 }
 
 bool UnitReader::MayCarryRuby(std::size_t at) {
+        const std::array<Start, 0x10000>& starts = Starts();
     std::size_t end = at;
     while (end < text_.size()) {
-        const Start start = kStarts[text_[end]];
+        const Start start = starts[text_[end]];
         if (start == Start::Kanji) {
             ++end;
         } else if (start == Start::Mark) {

@@ -162,8 +162,7 @@ void DrawVertical(frmMain& form, const Cell& cell, ViewFonts& fonts) {
 
     const float width = window.ScaleWidth();
     const float height = window.ScaleHeight();
-    const Advance advance = HalfWidthAdvance(window, cell);
-    UnitReader reader = ReaderOf(form, advance);
+    UnitReader reader = ReaderOf(form, cell);
     ColumnPainter painter(form, cell, fonts, height);
     const auto first = static_cast<std::size_t>(form.FirstColumn);
     for (std::size_t column = 0; first + column < form.ColumnStarts.size(); ++column) {

@@ -89,19 +89,31 @@ Bars LayOutFor(frmMain& form, const Cell& cell, double width, double height) {
     const double barHeight = window.ScrollBarBreadth(ScrollBar::Horizontal);
     const std::size_t length = ColumnLength(form, height, cell);
     const std::size_t shorter = ColumnLength(form, height - barHeight, cell);
-    const Advance advance = HalfWidthAdvance(window, cell);
     // More columns than the width shows call for the bar, which shortens
     // them: a long text is laid out whole only once, for the bar.
     const auto fit = static_cast<std::size_t>(std::max(ColumnsThatFit(width, cell, false), 0.0));
-    const bool whole = LayOut(form, advance, length, length == shorter ? SIZE_MAX : fit);
+    const bool whole = LayOut(form, cell.halfWidth, length, length == shorter ? SIZE_MAX : fit);
     Bars bars;
     bars.vertical = form.LongestRun > CellsThatFit(height, cell);
     const double shown = width - (bars.vertical ? window.ScrollBarBreadth(ScrollBar::Vertical) : 0);
     bars.horizontal = !whole || form.BreakCount > ColumnsThatFit(shown, cell, form.HasRuby);
     if (bars.horizontal && shorter != length) {
-        LayOut(form, advance, shorter);
+        LayOut(form, cell.halfWidth, shorter);
     }
     return bars;
+}
+
+// Half-width text is the code units below U+0250; NaN is not yet measured.
+Advance HalfWidthAdvance(platform::Window& window, float charW) {
+    auto measured = std::make_shared<std::array<double, 0x250>>();
+    measured->fill(std::numeric_limits<double>::quiet_NaN());
+    return [&window, charW, measured](char16_t c) {
+        double& advance = measured->at(c);
+        if (std::isnan(advance)) {
+            advance = window.TextWidth(std::u16string_view(&c, 1)) / charW;
+        }
+        return advance;
+    };
 }
 
 }  // namespace
@@ -110,8 +122,9 @@ Cell MeasureCell(platform::Window& window) {
     // A font that measures nothing still moves a pixel from cell to cell,
     // so that the drawing leaves the window after what fits.
     const float pixel = window.TwipsPerPixelX();
-    return {std::max(window.TextWidth(kMeasuringCharacter), pixel),
-            std::max(window.TextHeight(kMeasuringCharacter), pixel)};
+        const float charW = std::max(window.TextWidth(kMeasuringCharacter), pixel);
+    return {charW, std::max(window.TextHeight(kMeasuringCharacter), pixel),
+            HalfWidthAdvance(window, charW)};
 }
 
 std::u16string_view DisplayText(const frmMain& form) {
@@ -124,26 +137,13 @@ void ExtendOneCharacter(frmMain& form) {
     }
 }
 
-Advance HalfWidthAdvance(platform::Window& window, const Cell& cell) {
-    // Half-width text is the code units below U+0250; NaN is not yet measured.
-    auto measured = std::make_shared<std::array<double, 0x250>>();
-    measured->fill(std::numeric_limits<double>::quiet_NaN());
-    return [&window, cell, measured](char16_t c) {
-        double& advance = measured->at(c);
-        if (std::isnan(advance)) {
-            advance = window.TextWidth(std::u16string_view(&c, 1)) / cell.CharW;
-        }
-        return advance;
-    };
-}
-
 std::size_t ColumnEnd(const frmMain& form, std::size_t column) {
     return column + 1 < form.ColumnStarts.size() ? form.ColumnStarts[column + 1].at
                                                  : DisplayText(form).size();
 }
 
-UnitReader ReaderOf(const frmMain& form, const Advance& advance) {
-    return UnitReader(DisplayText(form), form.Ruby, advance);
+UnitReader ReaderOf(const frmMain& form, const Cell& cell) {
+    return UnitReader(DisplayText(form), form.Ruby, cell.halfWidth);
 }
 
 double ColumnX(const frmMain& form, float clientWidth, const Cell& cell, std::size_t column) {

@@ -16,6 +16,9 @@ namespace ruvo {
 struct Cell {
     float CharW = 0;
     float CharH = 0;
+    // How far each half-width character advances down a column, in cells;
+    // each is measured once, in the font selected when it is first asked for.
+    Advance halfWidth;
 };
 
 // Measures the cell with the font selected in the window.
@@ -28,10 +31,6 @@ std::u16string_view DisplayText(const frmMain& form);
 // Gives a one-character text an ideographic space as its second character.
 void ExtendOneCharacter(frmMain& form);
 
-// How far each half-width character advances down a column in the vertical
-// font, in cells; each is measured once.
-Advance HalfWidthAdvance(platform::Window& window, const Cell& cell);
-
 // Where a column ends in the text on display: where the next one starts,
 // or at its line break.
 std::size_t ColumnEnd(const frmMain& form, std::size_t column);
@@ -40,7 +39,7 @@ std::size_t ColumnEnd(const frmMain& form, std::size_t column);
 template <typename Each>
 void ForEachUnit(const frmMain& form, UnitReader& reader, std::size_t column, Each each);
 // Reads the text on display as it was laid out.
-UnitReader ReaderOf(const frmMain& form, const Advance& advance);
+UnitReader ReaderOf(const frmMain& form, const Cell& cell);
 
 // Right edge of a column, counted from the first one on screen: a quarter
 // cell in from the client area's right edge (half a cell when the text has

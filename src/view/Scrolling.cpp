@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "typeset/Characters.h"
 #include "view/Drawing.h"
 #include "view/Fonts.h"
 
@@ -166,8 +165,7 @@ void ScrollView(frmMain& form, const ScrollMove& move) {
 
 void LayOutAgain(frmMain& form, bool fit) {
     InShownFont(form, [&](const Cell& cell) {
-        const Advance advance = HalfWidthAdvance(form.window, cell);
-        UnitReader before = ReaderOf(form, advance);
+        UnitReader before = ReaderOf(form, cell);
         const std::size_t first = FirstShownCharacter(form, before);
         HideScrollBars(form);
         if (fit) {
@@ -175,7 +173,7 @@ void LayOutAgain(frmMain& form, bool fit) {
         } else {
             LayOutForClient(form, cell);
         }
-        UnitReader after = ReaderOf(form, advance);
+        UnitReader after = ReaderOf(form, cell);
         ScrollToCharacter(form, after, first);
     });
 }
