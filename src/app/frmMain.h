@@ -46,6 +46,7 @@ class frmMain {
     bool HasRuby = false;                 // ruby or emphasis dots stand beside it
     std::u16string ShownFontName;         // the font it is drawn in
     std::int32_t ShownFontSize = 0;
+    bool ShownRuby = false;        // whether its notation was read as ruby
     std::int32_t FirstColumn = 0;  // scroll position: the column at the right edge
     std::int32_t FirstCell = 0;    // and the cell at the top of every column
 

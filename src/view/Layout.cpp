@@ -68,6 +68,7 @@ bool LayOut(frmMain& form, const Advance& advance, std::size_t length,
     form.BreakCount = static_cast<double>(form.ColumnStarts.size());
     form.LongestRun = static_cast<double>(columns.longest);
     form.HasRuby = columns.annotated;
+    form.ShownRuby = form.Ruby;
     return form.ColumnStarts.size() <= most;
 }
 
@@ -122,7 +123,7 @@ Cell MeasureCell(platform::Window& window) {
     // A font that measures nothing still moves a pixel from cell to cell,
     // so that the drawing leaves the window after what fits.
     const float pixel = window.TwipsPerPixelX();
-        const float charW = std::max(window.TextWidth(kMeasuringCharacter), pixel);
+    const float charW = std::max(window.TextWidth(kMeasuringCharacter), pixel);
     return {charW, std::max(window.TextHeight(kMeasuringCharacter), pixel),
             HalfWidthAdvance(window, charW)};
 }
@@ -143,7 +144,7 @@ std::size_t ColumnEnd(const frmMain& form, std::size_t column) {
 }
 
 UnitReader ReaderOf(const frmMain& form, const Cell& cell) {
-    return UnitReader(DisplayText(form), form.Ruby, cell.halfWidth);
+    return UnitReader(DisplayText(form), form.ShownRuby, cell.halfWidth);
 }
 
 double ColumnX(const frmMain& form, float clientWidth, const Cell& cell, std::size_t column) {

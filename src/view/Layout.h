@@ -38,7 +38,8 @@ std::size_t ColumnEnd(const frmMain& form, std::size_t column);
 // each starts at, while it returns true.
 template <typename Each>
 void ForEachUnit(const frmMain& form, UnitReader& reader, std::size_t column, Each each);
-// Reads the text on display as it was laid out.
+// Reads the text on display as it was laid out, with or without ruby as
+// it was then.
 UnitReader ReaderOf(const frmMain& form, const Cell& cell);
 
 // Right edge of a column, counted from the first one on screen: a quarter

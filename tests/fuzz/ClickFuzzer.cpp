@@ -91,6 +91,7 @@ void Move(TestForm& t, FuzzedDataProvider& input) {
             f.Form_Resize();
         },
         [&] { f.Menu_Click(platform::MenuItem::Horikaeshi); },
+        [&] { f.Menu_Click(platform::MenuItem::Hrubi); },
         [&] {
             // Another copy: a tail of the text, the empty one, or a busy clipboard.
             std::u16string& text = t.clipboard.text;
@@ -98,7 +99,7 @@ void Move(TestForm& t, FuzzedDataProvider& input) {
             t.clipboard.busy = input.ConsumeBool();
             f.Form_ClipboardChange();
         }};
-    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 5)]);
+    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 6)]);
 }
 
 }  // namespace

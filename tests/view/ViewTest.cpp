@@ -258,6 +258,17 @@ TEST_F(ViewTest, ResizesAndTheMenuItemLayTheTextOutAgain) {
     EXPECT_TRUE(files.calls.empty()) << "the menu item wrote the settings";
 }
 
+// ルビ keeps the character at the top too, though the notation now takes cells.
+TEST_F(ViewTest, SwitchingRubyKeepsTheCharacterAtTheTop) {
+    form.FrameMode = 0;
+    form.Wrapping = false;
+    Show(u"｜漢《かん》" + Grid(1, 60));
+    form.Form_KeyDown(Key::Down);
+    form.Hrubi_Click();
+    EXPECT_EQ(Seen(1),
+              "1350x8550 " + Utf8(std::u16string(1, Named(0, 0))) + "@926.25,195 V(65,38,6)");
+}
+
 // Ruby in the half-size font right of its column, centred on its base but
 // not above the column's top, the first column a quarter cell further in;
 // a dot beside each emphasised character; tate-chu-yoko upright across its
