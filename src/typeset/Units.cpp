@@ -100,22 +100,13 @@ std::size_t UprightLength(std::u16string_view text, std::size_t at) {
     return alone ? end - at : 0;
 }
 
-// The last character's code point in a part of the text.
-char32_t LastCodePoint(std::u16string_view text, Span span) {
-    std::size_t last = span.start;
-    for (std::size_t at = span.start; at < span.end; at += CharacterLength(text, at)) {
-        last = at;
-    }
-    return CodePointAt(text, last);
-}
-
 }  // namespace
 
 UnitReader::UnitReader(std::u16string_view text, bool notation, Advance advance)
     : text_(text), notation_(notation), advance_(std::move(advance)) {}
 
 std::size_t UnitReader::PlainEnd(std::size_t at, std::size_t most) {
-        const std::size_t end = text_.size() - at > most ? at + most : text_.size();
+    const std::size_t end = text_.size() - at > most ? at + most : text_.size();
     const std::array<Start, 0x10000>& starts = Starts();
     std::size_t p = at;
     for (; p < end; ++p) {
@@ -134,7 +125,7 @@ std::size_t UnitReader::PlainEnd(std::size_t at, std::size_t most) {
 }
 
 bool UnitReader::MayCarryRuby(std::size_t at) {
-        const std::array<Start, 0x10000>& starts = Starts();
+    const std::array<Start, 0x10000>& starts = Starts();
     std::size_t end = at;
     while (end < text_.size()) {
         const Start start = starts[text_[end]];
@@ -166,24 +157,30 @@ Unit UnitReader::Read(ReadPoint from, std::size_t limit, std::size_t room, bool 
     } else if (IsHalfWidth(text_[at])) {
         ReadHalfWidth(at, limit, room, cut, unit);
     } else {
-        const std::size_t end = at + CharacterLength(text_, at);
-        unit.text = {at, end};
-        unit.to = {end, 0};
-        unit.first = unit.last = CodePointAt(text_, at);
+        unit = Character(at);
     }
     unit.from = from;
     return unit;
 }
 
-Unit UnitReader::Dotted(std::size_t at, std::size_t emphasisEnd) const {
+Unit UnitReader::Character(std::size_t at) const {
     Unit unit;
     const std::size_t end = at + CharacterLength(text_, at);
     unit.text = {at, end};
-    // The closing marks go with the last character, so no unit starts at them.
-    unit.to = end == emphasisEnd ? ReadPoint{end + kEmphasisClose.size(), 0}
-                                 : ReadPoint{end, emphasisEnd};
-    unit.dotted = true;
+    unit.to = {end, 0};
     unit.first = unit.last = CodePointAt(text_, at);
+    return unit;
+}
+
+Unit UnitReader::Dotted(std::size_t at, std::size_t emphasisEnd) const {
+    Unit unit = Character(at);
+    // The closing marks go with the last character, so no unit starts at them.
+    if (unit.to.at == emphasisEnd) {
+        unit.to.at += kEmphasisClose.size();
+    } else {
+        unit.to.emphasisEnd = emphasisEnd;
+    }
+    unit.dotted = true;
     return unit;
 }
 
@@ -228,11 +225,13 @@ bool UnitReader::ReadRuby(std::size_t at, Unit& unit) {
     unit.ruby = {open + 1, close};
     unit.to = {close + kRubyClose.size(), 0};
     unit.cells = 0;
+    std::size_t last = base;
     for (std::size_t c = base; c < open; c += CharacterLength(text_, c)) {
+        last = c;
         ++unit.cells;
     }
     unit.first = CodePointAt(text_, base);
-    unit.last = LastCodePoint(text_, unit.text);
+    unit.last = CodePointAt(text_, last);
     return true;
 }
 
@@ -245,14 +244,14 @@ void UnitReader::ReadHalfWidth(std::size_t at, std::size_t limit, std::size_t ro
         unit.kind = Unit::Kind::Latin;
         double advance = 0;
         std::size_t end = at;
-        Span afterSpace;  // the run up to its last space that fits, and its advance
+        std::size_t spaceEnd = 0;  // the run up to its last space that fits, and its advance
         double spaceAdvance = 0;
         while (end < limit && IsHalfWidth(text_[end]) &&
                (end == at || UprightLength(text_, end) == 0)) {
             const double next = advance + advance_(text_[end]);
             if (Cells(next) > room && end > at) {
-                if (afterSpace.end != 0) {
-                    end = afterSpace.end;
+                if (spaceEnd != 0) {
+                    end = spaceEnd;
                     advance = spaceAdvance;
                 } else if (!cut) {
                     advance = next;  // too long for the room: it moves on whole
@@ -263,7 +262,7 @@ void UnitReader::ReadHalfWidth(std::size_t at, std::size_t limit, std::size_t ro
             advance = next;
             ++end;
             if (text_[end - 1] == u' ') {
-                afterSpace = {at, end};
+                spaceEnd = end;
                 spaceAdvance = advance;
             }
         }

@@ -83,6 +83,7 @@ class UnitReader {
     bool MayCarryRuby(std::size_t at);
     bool ReadEmphasis(std::size_t at, Unit& unit);
     void ReadHalfWidth(std::size_t at, std::size_t limit, std::size_t room, bool cut, Unit& unit);
+    Unit Character(std::size_t at) const;
     // Emphasised characters, each a unit of its own with its dot.
     Unit Dotted(std::size_t at, std::size_t emphasisEnd) const;
 
