@@ -79,6 +79,10 @@ class frmMain {
 
     // --- view ---
     void Form_Click();
+    // The two halves of the click: the clipboard's text on display, and
+    // the view emptied.
+    void ShowClipboardText();
+    void ClearView();
     // A change of the clipboard's contents; with 自動更新 it shows a new text.
     void Form_ClipboardChange();
     void ShowVertical();
@@ -96,9 +100,18 @@ class frmMain {
     // --- dialogs ---
     void Hfont_Click();
     void Hhelp_Click();
+    // The font's size a step or `steps` along the usual sizes, or back to
+    // 12 points; the text on display takes it at once and it is saved.
+    void StepFontSize(std::int32_t steps);
+    void ResetFontSize();
 
   private:
     void ReportAndEnd(const RuntimeError& error) noexcept;
+    void ChangeFontSize(std::int32_t points);
+    // The text on display laid out in the chosen font, which is saved.
+    void ShowInChosenFont();
+    // Says that the platform made no font of the face at that size.
+    void TellFontRefused(const std::u16string& face, std::int32_t points);
 
     std::u16string appDirCache_;  // GetAppDir's own copy, kept for the program's life
 };

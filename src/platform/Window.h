@@ -63,12 +63,27 @@ enum class ScrollRequest {
     ToPosition
 };
 
-// The keys that move through the text.
-enum class Key { Left, Right, Up, Down, PageUp, PageDown, Home, End };
+// The keys the window answers: those that move through the text, F5 and
+// Esc, and Ctrl with + or - (main keys or keypad) and with 0.
+enum class Key {
+    Left,
+    Right,
+    Up,
+    Down,
+    PageUp,
+    PageDown,
+    Home,
+    End,
+    F5,
+    Escape,
+    CtrlPlus,
+    CtrlMinus,
+    CtrlZero
+};
 
-// A plain wheel, one turned with Shift held, and a tilt wheel or a
-// touchpad's sideways scrolling.
-enum class Wheel { Vertical, VerticalWithShift, Horizontal };
+// A plain wheel, one turned with Shift or with Ctrl held, and a tilt wheel
+// or a touchpad's sideways scrolling.
+enum class Wheel { Vertical, VerticalWithShift, VerticalWithCtrl, Horizontal };
 
 // The main window and its drawing surface. Sizes and positions are twips;
 // width and height are the outer size, frame, caption and menu bar included;

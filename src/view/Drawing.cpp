@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
-
 #include <string>
 #include <string_view>
 
@@ -72,8 +70,8 @@ class ColumnPainter {
     }
 
     void Dot(double x, double row) {
-        UseRuby();
-        Print(x + ruby_->CharH, Y(row) + (cell_.CharW - ruby_->CharW) / 2, kSesameDot, row >= 0);
+        fonts_.Use(ViewFonts::Kind::Ruby);
+        Print(x + cell_.rubyH, Y(row) + (cell_.CharW - cell_.rubyW) / 2, kSesameDot, row >= 0);
     }
 
     // The group across the column, centred in its cell, narrowed where it is
@@ -112,39 +110,31 @@ class ColumnPainter {
         if (row + cells <= 0) {
             return;
         }
-        UseRuby();
+        fonts_.Use(ViewFonts::Kind::Ruby);
         std::size_t count = 0;
         for (std::size_t at = unit.ruby.start; at < unit.ruby.end;
              at += CharacterLength(text, at)) {
             ++count;
         }
         const double columnTop = Y(-form_.FirstCell);
-        double y = std::max(
-            {Y(row) + (cells * cell_.CharW - static_cast<double>(count) * ruby_->CharW) / 2,
-             columnTop, rubyEnd_});
+        double y =
+            std::max({Y(row) + (cells * cell_.CharW - static_cast<double>(count) * cell_.rubyW) / 2,
+                      columnTop, rubyEnd_});
         for (std::size_t at = unit.ruby.start; at < unit.ruby.end && y < height_;
-             y += ruby_->CharW) {
+             y += cell_.rubyW) {
             const std::size_t end = at + CharacterLength(text, at);
-            Print(x + ruby_->CharH, y, Part({at, end}), y + ruby_->CharW > 0);
+            Print(x + cell_.rubyH, y, Part({at, end}), y + cell_.rubyW > 0);
             at = end;
         }
         rubyEnd_ = y;
-    }
-
-    void UseRuby() {
-        fonts_.Use(ViewFonts::Kind::Ruby);
-        if (!ruby_) {
-            ruby_ = MeasureCell(window_);
-        }
     }
 
     frmMain& form_;
     platform::Window& window_;
     const Cell& cell_;
     ViewFonts& fonts_;
-    double height_;             // of the client area
-    double rubyEnd_ = 0;        // where the column's last ruby ends
-    std::optional<Cell> ruby_;  // measured when first needed
+    double height_;       // of the client area
+    double rubyEnd_ = 0;  // where the column's last ruby ends
     std::u16string scratch_;
 };
 

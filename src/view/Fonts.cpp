@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Convert.h"
+#include "platform/Error.h"
 
 namespace ruvo {
 
@@ -25,6 +26,22 @@ platform::FontRequest VerticalFontRequest(const std::u16string& faceName, std::i
     request.charSet = kDefaultCharSet;
     request.faceName = u"@" + faceName;
     return request;
+}
+
+bool CanMakeVerticalFont(platform::Window& window, const std::u16string& faceName,
+                         std::int32_t points) {
+    platform::FontRequest request;
+    try {
+        request = VerticalFontRequest(faceName, points, window.TwipsPerPixelX());
+    } catch (const RuntimeError&) {
+        return false;  // a size no font request can carry
+    }
+    const platform::Handle font = window.CreateFont(request);
+    if (font == 0) {
+        return false;
+    }
+    window.DeleteObject(font);
+    return true;
 }
 
 ViewFonts::ViewFonts(platform::Window& window, std::u16string faceName, std::int32_t points)

@@ -15,6 +15,10 @@ namespace ruvo {
 platform::FontRequest VerticalFontRequest(const std::u16string& faceName, std::int32_t points,
                                           float twipsPerPixel);
 
+// Whether the platform makes the vertical font of this face and size.
+bool CanMakeVerticalFont(platform::Window& window, const std::u16string& faceName,
+                         std::int32_t points);
+
 // The fonts a view is drawn in, all of the face and size the text is shown
 // in: the vertical font, selected for the length of one rendering, and, made
 // when first asked for, the half-size vertical font of ruby and emphasis

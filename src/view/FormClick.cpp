@@ -9,14 +9,22 @@ namespace ruvo {
 // Each click alternates between the clipboard's text and an empty view.
 void frmMain::Form_Click() {
     if (ClipShown != 0) {
-        DispText = u"";
-        ShowVertical();
-        ClipShown = 0;
+        ClearView();
     } else {
-        DispText = clipboard.GetText();
-        ShowVertical();
-        ClipShown = 1;
+        ShowClipboardText();
     }
+}
+
+void frmMain::ShowClipboardText() {
+    DispText = clipboard.GetText();
+    ShowVertical();
+    ClipShown = 1;
+}
+
+void frmMain::ClearView() {
+    DispText = u"";
+    ShowVertical();
+    ClipShown = 0;
 }
 
 // With 自動更新 a newly copied text takes the place of the one on display,

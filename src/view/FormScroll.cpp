@@ -13,8 +13,23 @@ using Kind = ScrollMove::Kind;
 }  // namespace
 
 // Forward is on through the text: leftwards along the columns, down a column.
+// F5 shows the clipboard's text whatever is on display, Esc clears what is,
+// and Ctrl with +, - and 0 sizes the text.
 void frmMain::Form_KeyDown(Key key) {
     switch (key) {
+        case Key::F5:
+            return ShowClipboardText();
+        case Key::Escape:
+            if (ClipShown != 0) {
+                ClearView();
+            }
+            return;
+        case Key::CtrlPlus:
+            return StepFontSize(1);
+        case Key::CtrlMinus:
+            return StepFontSize(-1);
+        case Key::CtrlZero:
+            return ResetFontSize();
         case Key::Left:
             return ScrollView(*this, {Axis::Columns, Kind::Steps, 1});
         case Key::Right:
@@ -34,8 +49,12 @@ void frmMain::Form_KeyDown(Key key) {
     }
 }
 
-// A notch towards the user, or a tilt to the left, goes forward.
+// A notch towards the user, or a tilt to the left, goes forward; with Ctrl
+// a notch away from the user is a size larger.
 void frmMain::Form_MouseWheel(platform::Wheel wheel, std::int32_t notches) {
+    if (wheel == platform::Wheel::VerticalWithCtrl) {
+        return StepFontSize(notches);
+    }
     const Axis axis = wheel == platform::Wheel::VerticalWithShift ? Axis::Cells : Axis::Columns;
     ScrollView(*this, {axis, Kind::Steps, -notches});
 }

@@ -29,14 +29,15 @@ bool IsOneCharacter(std::u16string_view text) {
     return !text.empty() && CharacterLength(text, 0) == text.size();
 }
 
-// Room right of the first column: ruby stands there.
-double RightMargin(bool ruby) {
-    return (ruby ? 2 : 1) * kMargin;
+// Room right of the first column: ruby stands there, whole, with a margin
+// as the text has one in its own size.
+double RightMargin(const Cell& cell, bool ruby) {
+    return ruby ? cell.rubyH + kMargin * cell.rubyW : kMargin * cell.CharW;
 }
 
 // The client area that holds every cell of the text with the margins.
 double FittedClientWidth(double columns, const Cell& cell, bool ruby) {
-    return RightMargin(ruby) * cell.CharW + (columns - 1) * kColumnPitch * cell.CharW + cell.CharH +
+    return RightMargin(cell, ruby) + (columns - 1) * kColumnPitch * cell.CharW + cell.CharH +
            kMargin * cell.CharW;
 }
 double FittedClientHeight(double cells, const Cell& cell) {
@@ -119,13 +120,23 @@ Advance HalfWidthAdvance(platform::Window& window, float charW) {
 
 }  // namespace
 
-Cell MeasureCell(platform::Window& window) {
+Cell MeasureCell(ViewFonts& fonts, platform::Window& window, bool notation) {
     // A font that measures nothing still moves a pixel from cell to cell,
     // so that the drawing leaves the window after what fits.
     const float pixel = window.TwipsPerPixelX();
-    const float charW = std::max(window.TextWidth(kMeasuringCharacter), pixel);
-    return {charW, std::max(window.TextHeight(kMeasuringCharacter), pixel),
-            HalfWidthAdvance(window, charW)};
+    const auto measure = [&](ViewFonts::Kind kind, float& width, float& height) {
+        fonts.Use(kind);
+        width = std::max(window.TextWidth(kMeasuringCharacter), pixel);
+        height = std::max(window.TextHeight(kMeasuringCharacter), pixel);
+    };
+    Cell cell;
+    measure(ViewFonts::Kind::Vertical, cell.CharW, cell.CharH);
+    if (notation) {
+        measure(ViewFonts::Kind::Ruby, cell.rubyW, cell.rubyH);
+        fonts.Use(ViewFonts::Kind::Vertical);
+    }
+    cell.halfWidth = HalfWidthAdvance(window, cell.CharW);
+    return cell;
 }
 
 std::u16string_view DisplayText(const frmMain& form) {
@@ -148,7 +159,7 @@ UnitReader ReaderOf(const frmMain& form, const Cell& cell) {
 }
 
 double ColumnX(const frmMain& form, float clientWidth, const Cell& cell, std::size_t column) {
-    return clientWidth - RightMargin(form.HasRuby) * cell.CharW -
+    return clientWidth - RightMargin(cell, form.HasRuby) -
            static_cast<double>(column) * kColumnPitch * cell.CharW;
 }
 
@@ -173,8 +184,7 @@ void LayOutForClient(frmMain& form, const Cell& cell) {
 void FitFrame(frmMain& form, const Cell& cell) {
     platform::Window& window = form.window;
     if (form.FrameMode == 0.0F) {
-        window.SetWidth(ToSingle(form.FrameWidth));
-        window.SetHeight(ToSingle(form.FrameHeight));
+        // The size the user gave the window stands, for a click as for 自動更新.
         LayOutForClient(form, cell);
         return;
     }

@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "typeset/Characters.h"
 #include "typeset/Units.h"
+#include "view/Fonts.h"
 
 namespace ruvo {
 
@@ -16,13 +17,18 @@ namespace ruvo {
 struct Cell {
     float CharW = 0;
     float CharH = 0;
+    // The same of the ruby font, where the notation is read: ruby and
+    // emphasis dots stand in a gap that wide right of their column.
+    float rubyW = 0;
+    float rubyH = 0;
     // How far each half-width character advances down a column, in cells;
     // each is measured once, in the font selected when it is first asked for.
     Advance halfWidth;
 };
 
-// Measures the cell with the font selected in the window.
-Cell MeasureCell(platform::Window& window);
+// Measures the cell in the vertical font and, when the notation is read,
+// the ruby font's; the vertical font is selected when it returns.
+Cell MeasureCell(ViewFonts& fonts, platform::Window& window, bool notation);
 
 // The text on display; before the first click there is none, which reads
 // as the empty text.
@@ -43,8 +49,9 @@ void ForEachUnit(const frmMain& form, UnitReader& reader, std::size_t column, Ea
 UnitReader ReaderOf(const frmMain& form, const Cell& cell);
 
 // Right edge of a column, counted from the first one on screen: a quarter
-// cell in from the client area's right edge (half a cell when the text has
-// ruby, which stands right of its column), then 1.5 cells apart.
+// cell in from the client area's right edge (when the text has ruby, which
+// stands right of its column, a ruby cell and a quarter of one), then 1.5
+// cells apart.
 double ColumnX(const frmMain& form, float clientWidth, const Cell& cell, std::size_t column);
 // Top of a cell of a column: the columns start one CharH down.
 double CellY(const Cell& cell, std::size_t row);
@@ -64,7 +71,7 @@ void LayOutForClient(frmMain& form, const Cell& cell);
 // Sizes the window and lays the text out for it. In the variable mode the
 // columns are as long as the work area allows and the window fits them,
 // with room for the bars they need, within the work area and never
-// narrower than its menu bar; in the fixed mode it takes the saved size.
+// narrower than its menu bar; in the fixed mode it keeps its size.
 void FitFrame(frmMain& form, const Cell& cell);
 
 template <typename Each>

@@ -106,6 +106,19 @@ void ScrollToCharacter(frmMain& form, UnitReader& reader, std::size_t at) {
     form.FirstCell = Count(static_cast<double>(first));
 }
 
+// Lays the text out again, in the variable mode fitting the window as a
+// showing click does, with this place of it first on screen.
+void LayOutFrom(frmMain& form, const Cell& cell, std::size_t first, bool fit) {
+    HideScrollBars(form);
+    if (fit) {
+        FitFrame(form, cell);
+    } else {
+        LayOutForClient(form, cell);
+    }
+    UnitReader reader = ReaderOf(form, cell);
+    ScrollToCharacter(form, reader, first);
+}
+
 // Runs a step of a view on display in the font it is shown in, then shows
 // the bars and draws what the window shows.
 template <typename Step>
@@ -114,8 +127,7 @@ void InShownFont(frmMain& form, Step step) {
         return;  // nothing on display
     }
     ViewFonts fonts(form.window, form.ShownFontName, form.ShownFontSize);
-    fonts.Use(ViewFonts::Kind::Vertical);
-    const Cell cell = MeasureCell(form.window);
+    const Cell cell = MeasureCell(fonts, form.window, form.Ruby);
     step(cell);
     ShowScrollBars(form, cell);
     DrawVertical(form, cell, fonts);
@@ -166,16 +178,27 @@ void ScrollView(frmMain& form, const ScrollMove& move) {
 void LayOutAgain(frmMain& form, bool fit) {
     InShownFont(form, [&](const Cell& cell) {
         UnitReader before = ReaderOf(form, cell);
-        const std::size_t first = FirstShownCharacter(form, before);
-        HideScrollBars(form);
-        if (fit) {
-            FitFrame(form, cell);
-        } else {
-            LayOutForClient(form, cell);
-        }
-        UnitReader after = ReaderOf(form, cell);
-        ScrollToCharacter(form, after, first);
+        LayOutFrom(form, cell, FirstShownCharacter(form, before), fit);
     });
+}
+
+void LayOutInChosenFont(frmMain& form) {
+    if (form.BreakCount == 0) {
+        return;  // nothing on display; the next showing click takes the font
+    }
+    std::size_t first = 0;
+    {
+        // Where the text stands is read in the font it is shown in.
+        ViewFonts shown(form.window, form.ShownFontName, form.ShownFontSize);
+        const Cell cell = MeasureCell(shown, form.window, false);
+        UnitReader reader = ReaderOf(form, cell);
+        first = FirstShownCharacter(form, reader);
+        shown.Release();
+    }
+    form.ShownFontName = form.CurFontName;
+    form.ShownFontSize = form.CurFontSize;
+    InShownFont(form,
+                [&](const Cell& cell) { LayOutFrom(form, cell, first, form.FrameMode != 0.0F); });
 }
 
 }  // namespace ruvo

@@ -30,5 +30,7 @@ void ScrollView(frmMain& form, const ScrollMove& move);
 // Lays the text out again for the window, keeping the first character on
 // screen in view; `fit` sizes the window to it as a showing click does.
 void LayOutAgain(frmMain& form, bool fit);
+// As a fitting LayOutAgain in the variable mode, but in the font now chosen.
+void LayOutInChosenFont(frmMain& form);
 
 }  // namespace ruvo

@@ -8,8 +8,7 @@ namespace ruvo {
 
 void frmMain::ShowVertical() {
     ViewFonts fonts(window, CurFontName, CurFontSize);
-    fonts.Use(ViewFonts::Kind::Vertical);
-    const Cell cell = MeasureCell(window);
+    const Cell cell = MeasureCell(fonts, window, Ruby);
     ExtendOneCharacter(*this);
     ShownFontName = CurFontName;
     ShownFontSize = CurFontSize;

@@ -54,7 +54,7 @@ TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
         {MenuItem::Horikaeshi, "SetMenuChecked(Horikaeshi,0)", "", 2},
         {MenuItem::Hrubi, "SetMenuChecked(Hrubi,0)", "", 2},
         {MenuItem::Hjido, "SetMenuChecked(Hjido,1)", "", 2},
-        {MenuItem::Hfont, "", "ShowFont()", 2},
+        {MenuItem::Hfont, "CreateFont(-16,@MS Mincho),DeleteObject(513)", "ShowFont()", 2},
         {MenuItem::Hhelp, "", "OpenDocument(C:\\Tools\\ruvo.html)", 2},
         {MenuItem::Hend, "End()", "", 2},
         {MenuItem::None, "", "", 2},

@@ -21,8 +21,8 @@ class DialogsTest : public ::testing::Test, protected TestForm {
 
 // The chooser opens with the view state but never with a style; the chosen
 // face loses one leading "@", the size rounds halves to even, and both are
-// saved at once with the window's size. Nothing is drawn.
-TEST_F(DialogsTest, AChosenFontIsSavedNotDrawn) {
+// saved at once with the window's size. With nothing on display nothing is drawn.
+TEST_F(DialogsTest, AChosenFontIsSaved) {
     struct Case {
         std::int32_t styles;
         std::u16string face;
@@ -55,11 +55,37 @@ TEST_F(DialogsTest, AChosenFontIsSavedNotDrawn) {
         EXPECT_EQ(form.CurFontName, c.storedFace);
         EXPECT_EQ(SavedFile(), c.line) << Utf8(c.face);
     }
-    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(Joined(window.calls).find("Cls"), std::string::npos);
     dialog.userFontSize.reset();
     dialog.calls.clear();
     form.Hfont_Click();
     EXPECT_EQ(dialog.calls.at(3), "FontSize(10)") << "the next chooser opens at the stored size";
+}
+
+// The text on display is laid out again at once in the chosen font, the
+// variable mode fitting the window, from the character at the top of the
+// first column on screen. A font the platform will not make leaves the view,
+// the font and the file as they were, and says which it was.
+TEST_F(DialogsTest, AChosenFontShowsAtOnceOrIsRefused) {
+    clipboard.text = u"あ\r\nか\r\n" + std::u16string(60, u'\n');  // wider than the screen
+    form.Form_Click();
+    form.Form_KeyDown(platform::Key::Left);
+    dialog.userFontName = u"IPAGothic";
+    dialog.userFontSize = 24;  // 32 pixels
+    window.largestFont = 31;
+    const std::string shown = Joined(window.calls);
+    files.calls.clear();
+    form.Hfont_Click();
+    EXPECT_EQ(Joined(window.calls), shown + ",CreateFont(-32,@IPAGothic),ShowMessage()");
+    EXPECT_EQ(Utf8(window.messages.at(0)),
+              "フォント「IPAGothic」を 24 ポイントで作れませんでした。\n\n"
+              "フォントと大きさは前のまま（「MS Mincho」、12 ポイント）です。");
+    EXPECT_TRUE(files.calls.empty()) << Joined(files.calls);
+    window.largestFont = 32;
+    form.Hfont_Click();
+    // As wide as the work area, a quarter of a 480-twip cell in from its right edge.
+    EXPECT_EQ(Utf8(window.outputs.at(0).text) + "@" + Num(window.outputs[0].x), "か@15120");
+    EXPECT_EQ(SavedFile(), "\"IPAGothic\",24,15360," + Num(window.height) + ",1\r\n");
 }
 
 // A cancel or a failure once the chooser is set up ends the command quietly,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -124,6 +125,7 @@ struct FakeWindow : platform::Window, Recorder {
     // than half its height.
     float charWidth = 195, charHeight = 195;
     float emPixels = 13;
+    std::int32_t largestFont = INT32_MAX;  // pixels; the platform makes no taller font
     std::map<Bar, platform::ScrollBarState> scrollBars;
     platform::Handle selectedFont = kDefaultFont;
     std::map<platform::MenuItem, bool> checked;
@@ -203,6 +205,9 @@ struct FakeWindow : platform::Window, Recorder {
     }
     platform::Handle CreateFont(const platform::FontRequest& request) override {
         Record("CreateFont", request.height, request.faceName);
+        if (-request.height > largestFont) {
+            return 0;
+        }
         fontsCreated.push_back(request);
         return static_cast<platform::Handle>(0x200 + fontsCreated.size());
     }

@@ -8,15 +8,18 @@
 //   e2e_tool repaint DESKTOP  has Ruvo paint its client area anew, as
 //                        Windows asks a window to once another one that
 //                        covered it has gone (Wine keeps the pixels itself)
+//   e2e_tool resize DESKTOP W H  gives Ruvo an outer size of W x H pixels, as
+//                        a user's drag of its frame ends
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <string>
 
 int wmain(int argc, wchar_t** argv) {
-    const std::wstring command = argc == 3 ? argv[1] : L"";
+    const std::wstring command = argc >= 3 ? argv[1] : L"";
     if (command == L"clip") {
         const SIZE_T bytes = (std::wcslen(argv[2]) + 1) * sizeof(wchar_t);
         HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
@@ -28,7 +31,7 @@ int wmain(int argc, wchar_t** argv) {
         return put ? 0 : 1;
     }
     // Windows are found only on the desktop the looking thread belongs to.
-    ::SetThreadDesktop(::OpenDesktopW(argv[argc - 1], 0, FALSE, GENERIC_ALL));
+    ::SetThreadDesktop(::OpenDesktopW(argv[2], 0, FALSE, GENERIC_ALL));
     HWND window = ::FindWindowW(L"RuvoMainWindow", nullptr);
     RECT client{};
     if (!::GetClientRect(window, &client)) {
@@ -36,6 +39,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"repaint") {
         return ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW) ? 0 : 1;
+    }
+    if (command == L"resize" && argc == 5) {
+        const int width = std::wcstol(argv[3], nullptr, 10);
+        const int height = std::wcstol(argv[4], nullptr, 10);
+        return ::SetWindowPos(window, nullptr, 0, 0, width, height,
+                              SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
     }
     if (command != L"client") {
         return 2;

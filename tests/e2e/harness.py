@@ -153,14 +153,15 @@ class Ruvo:
 
     # Takes a screenshot, kept for a person to look at, and returns its dark
     # pixels (text colour on the window colour) in the box (left, top, right,
-    # bottom), by default the client area, as (x, y).
-    def ink(self, label, box=None):
+    # bottom), by default the client area, as (x, y); with a `below` near 255
+    # the faint edges of smoothed glyphs too.
+    def ink(self, label, box=None, below=128):
         left, top, right, bottom = box or self.client()[:4]
         width = right - left
         gray = self.call("convert", "x:root", "-write", os.path.join(self.folder, label + ".png"),
                          "-crop", f"{width}x{bottom - top}+{left}+{top}", "-depth", "8", "gray:-")
         assert len(gray) == width * (bottom - top), f"{label}: the box is off the screen"
-        return {(left + i % width, top + i // width) for i, v in enumerate(gray) if v < 128}
+        return {(left + i % width, top + i // width) for i, v in enumerate(gray) if v < below}
 
     # Puts text on the clipboard and clicks low in the client area, clear of
     # the caption and the menu; returns the settings line the click wrote.

@@ -8,7 +8,7 @@
 import sys
 import time
 
-from harness import SCREEN, STALE, Ruvo, columns, poll, runs, settle
+from harness import DESKTOP, SCREEN, STALE, Ruvo, columns, poll, runs, settle
 
 
 # Every line is a column of its own, right to left, showing its characters
@@ -158,9 +158,13 @@ def ruby_upright_groups_and_latin_runs():
 
         plain = shown("吾輩は猫である。", "plain")
         ink = shown("｜吾輩《わがはい》は猫である。", "ruby")
-        ruby = {(x, y) for x, y in ink if x >= -cell // 2}
-        assert ink - ruby == {(x - cell // 4, y) for x, y in plain}, "the base is not the text moved in"
-        assert ruby and all(cell <= y < 3 * cell for _, y in ruby), "ruby is not beside 吾輩"
+        # The base is the plain text moved in, whole, the ruby right of it.
+        moved = next((d for d in range(cell) if {(x - d, y) for x, y in plain} <= ink), None)
+        assert moved, "the base is not the text moved in"
+        edge = max(x for x, _ in plain) - moved
+        ruby = ink - {(x - moved, y) for x, y in plain}
+        assert ruby and all(cell <= y < 3 * cell and edge - 2 < x < -1 for x, y in ruby), (
+            "ruby is not beside 吾輩")
         middle = {(x, y) for x, y in shown("第12回", "upright") if 2 * cell <= y < 3 * cell}
         assert (len(runs({x for x, _ in middle})), len(runs({y for _, y in middle}))) == (2, 1), (
             "12 does not stand upright")
@@ -173,6 +177,58 @@ def ruby_upright_groups_and_latin_runs():
         ink = {(x - right, y - top) for x, y in run.ink("ruby-off")}
         assert max(x for x, _ in ink) < -cell // 4, "ruby drawn with ルビ off"
         assert len({(y - cell) // cell for _, y in ink}) == 15, "the notation is not drawn as it stands"
+
+
+# What a new user tripped on and reached for, at 12 points (16-pixel cells)
+# in 固定 with 自動更新 and without wrapping: a size given from outside stays
+# through a copy and is saved; the ruby of the first column, beside the
+# vertical bar, is whole: the same ink, faint edges too, as in the second
+# column; Esc clears, F5 shows the clipboard; Ctrl with the wheel and a font
+# chosen show the text larger at once, and are saved.
+def what_a_new_user_reached_for():
+    with Ruvo("reader-keys", b'"MS Mincho",12,1800,6000,0,0,1,1\r\n') as run:
+        poll(run.windows, "the program's window")
+        run.show("猫")
+        run.call("wine", Ruvo.tool, "resize", DESKTOP, "241", "541")
+        poll(lambda: run.geometry()[2:] == (241, 541), "the resize")
+
+        # Returns the settings line that `act` has written.
+        def written(act, what):
+            run.ini.write_bytes(STALE)
+            act()
+            return poll(lambda: (data := run.ini.read_bytes()) != STALE and data, what)
+
+        # Copies a text for 自動更新 and returns its ink from the client area's
+        # top-right corner, moved left by `columns` pitches.
+        def copied(text, label, columns):
+            written(lambda: run.call("wine", Ruvo.tool, "clip", text), "自動更新")
+            right, top = run.client()[2], run.client()[1]
+            return {(x - right + 24 * columns, y - top) for x, y in run.ink(label, below=250)}
+
+        ruby = "｜吾輩《わがはい》" + "田" * 60
+        first = copied(ruby, "ruby-first-column", 0)
+        assert run.ini.read_bytes() == b'"MS Mincho",12,3615,8115,0,0,1,1\r\n', "固定 lost the size"
+        assert run.geometry()[2:] == (241, 541) and run.client()[4:] == (0, 1), "not the size given"
+        assert first == copied("\r\n" + ruby, "ruby-second-column", 1), "the ruby is cut"
+        run.keys("Escape")
+        assert not run.ink("escape"), "Esc left ink"
+        run.call("wine", Ruvo.tool, "clip", "猫猫\r\n猫")
+        run.keys("F5")
+        check_columns(run, "f5", [2, 1])
+        reach = {12: max(y for _, y in run.ink("12pt"))}
+
+        def choose_24_points():
+            run.keys("alt+o", "s")
+            poll(lambda: len(run.windows()) == 2, "the font chooser")
+            run.keys("Tab", "Tab", "ctrl+a", "2", "4", "Return")
+
+        for points, act in ((14, lambda: run.call("xdotool", "keydown", "ctrl", "click", "4",
+                                                  "keyup", "ctrl")), (24, choose_24_points)):
+            line = written(act, f"the write of {points} points")
+            assert line.startswith(b'"MS Mincho",%d,' % points), f"not {points} points: {line!r}"
+            reach[points] = max(y for _, y in run.ink(f"{points}pt"))
+        assert reach[12] < reach[14] < reach[24], f"the text did not grow at once: {reach}"
+        check_columns(run, "24pt-columns", [2, 1])
 
 
 def missing_settings_reports_error():

@@ -50,15 +50,16 @@ void Dispatch(TestForm& t, const std::function<void()>& event) {
     Require(w.fontsDeleted == made, "a vertical font was not deleted");
     Require(std::ranges::all_of(w.outputs, Drawable), "a line break or a lone surrogate was drawn");
     const float width = std::max(0.0F, w.ScaleWidth()), height = std::max(0.0F, w.ScaleHeight());
-    // A cell shows a character and beside it as many ruby characters as the
-    // smallest font made fits in it.
-    float smallest = w.emPixels;
+    // A cell, no smaller than the smallest font made, shows a character and
+    // beside it as many ruby characters as that font fits in the largest.
+    float smallest = w.emPixels, largest = w.emPixels;
     for (const platform::FontRequest& font : w.fontsCreated) {
         smallest = std::min(smallest, static_cast<float>(-font.height));
+        largest = std::max(largest, static_cast<float>(-font.height));
     }
-    const double most = (1 + std::ceil(w.emPixels / smallest)) *
-                        (std::floor(width / (1.5 * w.charWidth)) + 2) *
-                        (std::floor(height / w.charWidth) + 2);
+    const double cell = w.charWidth * smallest / w.emPixels;
+    const double most = (1 + std::ceil(largest / smallest)) *
+                        (std::floor(width / (1.5 * cell)) + 2) * (std::floor(height / cell) + 2);
     if (static_cast<double>(w.outputs.size()) > most) {
         Fail(std::to_string(w.outputs.size()) + " text outputs in a client area of " + Num(width) +
              " x " + Num(height) + " twips, cell " + Num(w.charWidth));
@@ -66,14 +67,14 @@ void Dispatch(TestForm& t, const std::function<void()>& event) {
 }
 
 // A move as the keys, the wheel, the scroll bars, a resize, the reading
-// options or a new copy make it, each taking its values from the input as it
-// runs; the enumerations count from 0.
+// options, a new copy or a font chosen make it, each taking its values from
+// the input as it runs; the enumerations count from 0.
 void Move(TestForm& t, FuzzedDataProvider& input) {
     frmMain& f = t.form;
     const std::function<void()> moves[] = {
-        [&] { f.Form_KeyDown(static_cast<platform::Key>(input.ConsumeIntegralInRange(0, 7))); },
+        [&] { f.Form_KeyDown(static_cast<platform::Key>(input.ConsumeIntegralInRange(0, 12))); },
         [&] {
-            const auto wheel = static_cast<platform::Wheel>(input.ConsumeIntegralInRange(0, 2));
+            const auto wheel = static_cast<platform::Wheel>(input.ConsumeIntegralInRange(0, 3));
             // A wheel reports at most 32767 / 120 notches at once.
             f.Form_MouseWheel(wheel, input.ConsumeIntegralInRange(-273, 273));
         },
@@ -98,8 +99,13 @@ void Move(TestForm& t, FuzzedDataProvider& input) {
             text.erase(0, input.ConsumeIntegralInRange<std::size_t>(0, text.size()));
             t.clipboard.busy = input.ConsumeBool();
             f.Form_ClipboardChange();
+            t.clipboard.busy = false;  // a click or F5 would report it
+        },
+        [&] {
+            t.dialog.userFontSize = input.ConsumeFloatingPointInRange(1.0F, 1638.0F);
+            f.Menu_Click(platform::MenuItem::Hfont);
         }};
-    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 6)]);
+    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 7)]);
 }
 
 }  // namespace
@@ -130,6 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     w.availableWidth = input.ConsumeFloatingPointInRange(-491505.0F, 491505.0F);
     w.availableHeight = input.ConsumeFloatingPointInRange(-491505.0F, 491505.0F);
     w.menuWrapWidth = input.ConsumeFloatingPointInRange(0.0F, 3000.0F);
+    // The platform may refuse a font larger than the first.
+    const auto first = static_cast<std::int32_t>(em);
+    w.largestFont = input.ConsumeIntegralInRange(first, std::max(first, 4400));
 
     // The clipboard text from the front: any UTF-16 units, little-endian as here.
     std::u16string& text = t.clipboard.text;
@@ -140,6 +149,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Dispatch(t, [&] { t.form.Form_Click(); });
     for (int moves = 0; moves < 8 && input.remaining_bytes() != 0; ++moves) {
         Move(t, input);
+    }
+    // After Esc the next click shows, and the one after it clears.
+    if (t.form.ClipShown == 0) {
+        Dispatch(t, [&] { t.form.Form_Click(); });
     }
     Dispatch(t, [&] { t.form.Form_Click(); });
     Require(w.outputs.empty(), "the clearing click left text");

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "doubles/TestForm.h"
 
@@ -86,12 +87,13 @@ TEST_F(ViewTest, EveryRunReleasesItsFont) {
         int error;  // 0: none
         std::size_t fonts;
     };
+    // The vertical font, and the ruby font that measures the gap for ruby.
     const Case cases[] = {
-        {[](TestForm&) {}, 0, 1},
+        {[](TestForm&) {}, 0, 2},
         {[](TestForm& t) { t.clipboard.busy = true; }, 521, 0},
         {[](TestForm& t) { t.form.CurFontSize = 107374183; }, 6, 0},
-        {[](TestForm& t) { t.window.charWidth = 3e38F; }, 6, 1},
-        {[](TestForm& t) { t.window.onCall = FailOn({"Print"}); }, 68, 1},
+        {[](TestForm& t) { t.window.charWidth = 3e38F; }, 6, 2},
+        {[](TestForm& t) { t.window.onCall = FailOn({"Print"}); }, 68, 2},
         {[](TestForm& t) { t.window.onCall = FailOn({"SelectObject"}); }, 68, 1},
     };
     for (const Case& c : cases) {
@@ -112,7 +114,7 @@ TEST_F(ViewTest, EveryRunReleasesItsFont) {
         EXPECT_EQ(run.window.reports.empty() ? 0 : static_cast<int>(run.window.reports[0].Number()),
                   c.error);
         EXPECT_EQ(run.files.calls.size(), c.error == 0 ? 2U : 0U) << c.error;
-        EXPECT_EQ(deletedAtWrite, c.error == 0 ? 1U : 0U) << c.error;
+        EXPECT_EQ(deletedAtWrite, c.error == 0 ? c.fonts : 0U) << c.error;
         EXPECT_EQ(run.form.ClipShown, c.error == 0 ? 1 : 0) << c.error;
     }
 }
@@ -126,6 +128,7 @@ TEST_F(ViewTest, TheVerticalFontRequest) {
         std::int32_t height;
     };
     form.BoldFlag = form.ItalicFlag = 1;
+    form.Ruby = false;  // no ruby font after it
     for (const Case& c : {Case{9, 15, -12}, Case{10, 15, -13}, Case{11, 15, -15}, Case{9, 8, -22},
                           Case{11, 8, -28}, Case{107374182, 15, -143165576}}) {
         window.twipsPerPixel = c.twipsPerPixel;
@@ -143,7 +146,7 @@ TEST_F(ViewTest, TheVerticalFontRequest) {
 // cell inside the client area's right edge; one cell per character, CharW
 // down from CharH. The variable mode (any but 0) fits the whole text with a
 // quarter cell to spare, in whole pixels, within the work area; the fixed one
-// keeps the saved size; the empty text keeps any size.
+// keeps the size the window has, whatever was saved; the empty text keeps any size.
 TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
     struct Case {
         std::u16string text;
@@ -172,10 +175,11 @@ TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
         {u"あい\r\nうえ", "420x1740 あ@251.25,195 い@251.25,390 H(1,1,1)", 1, 195, 195, 15},
         {u"", "1500x9000"},
         {u"", "1500x9000", 0},
-        {u"あい\r\nうえ", "1350x8550 あ@1181.25,195 い@1181.25,390 う@888.75,195 え@888.75,390", 0},
-        {u"あ\r\n\nい", "1350x8550 あ@1181.25,195 い@596.25,195", 0},
-        {u"あいう", "1350x8550 あ@1190,170 い@1190,330 う@1190,490", 0, 160, 170},
-        {u"あいう", "1350x8550 あ@1110,500 い@1110,980 う@1110,1460", 0, 480, 500},
+        {u"あい\r\nうえ", "1500x9000 あ@1331.25,195 い@1331.25,390 う@1038.75,195 え@1038.75,390",
+         0},
+        {u"あ\r\n\nい", "1500x9000 あ@1331.25,195 い@746.25,195", 0},
+        {u"あいう", "1500x9000 あ@1340,170 い@1340,330 う@1340,490", 0, 160, 170},
+        {u"あいう", "1500x9000 あ@1260,500 い@1260,980 う@1260,1460", 0, 480, 500},
     };
     for (const Case& c : cases) {
         form.FrameMode = c.mode;
@@ -199,7 +203,7 @@ TEST_F(ViewTest, ColumnsCellsAndTheWindowsSize) {
 // With wrapping a column holds what the room shows: in the variable mode
 // the work area's height below the window (less the horizontal bar when the
 // columns need it) and the window fits the columns; in the fixed mode the
-// saved size's client area. Without it a line is a column, its bar beside it.
+// window's client area. Without it a line is a column, its bar beside it.
 TEST_F(ViewTest, WrappingFollowsTheRoom) {
     struct Case {
         int length;
@@ -218,10 +222,9 @@ TEST_F(ViewTest, WrappingFollowsTheRoom) {
     window.availableHeight = 3100;  // ten cells a column
     window.menuWrapWidth = 1100;    // narrower windows, as each starts, wrap the menu bar
     for (const Case& c : cases) {
-        window.width = 600;
+        window.width = c.mode == 0 ? 1350 : 600;
+        window.height = 8550;
         form.FrameMode = c.mode;
-        form.FrameWidth = 1350;
-        form.FrameHeight = 8550;
         form.Wrapping = c.wrapping;
         window.availableWidth = c.availableWidth;
 
@@ -270,7 +273,8 @@ TEST_F(ViewTest, SwitchingRubyKeepsTheCharacterAtTheTop) {
 }
 
 // Ruby in the half-size font right of its column, centred on its base but
-// not above the column's top, the first column a quarter cell further in;
+// not above the column's top, the first column in by a ruby cell and a
+// quarter of one, so that the ruby beside it stands whole with its margin;
 // a dot beside each emphasised character; tate-chu-yoko upright across its
 // cell, narrowed to a narrow one; a half-width run centred on its cells.
 TEST_F(ViewTest, RubyDotsUprightGroupsAndRunsStandWhereTypesettingPutsThem) {
@@ -281,11 +285,11 @@ TEST_F(ViewTest, RubyDotsUprightGroupsAndRunsStandWhereTypesettingPutsThem) {
         float charHeight = 195;
     };
     const Case cases[] = {
-        {u"｜漢《かん》", "漢@1132.5,195 か@1237.5,195 ん@1237.5,300"},
-        {u"あ｜漢《かん》", "あ@1132.5,195 漢@1132.5,390 か@1237.5,382.5 ん@1237.5,487.5"},
+        {u"｜漢《かん》", "漢@1098.75,195 か@1203.75,195 ん@1203.75,300"},
+        {u"あ｜漢《かん》", "あ@1098.75,195 漢@1098.75,390 か@1203.75,382.5 ん@1203.75,487.5"},
         {u"あ漢字《かん》",
-         "あ@1132.5,195 漢@1132.5,390 字@1132.5,585 か@1237.5,480 ん@1237.5,585"},
-        {u"《《あ》》", "あ@1132.5,195 ﹅@1237.5,240"},
+         "あ@1098.75,195 漢@1098.75,390 字@1098.75,585 か@1203.75,480 ん@1203.75,585"},
+        {u"《《あ》》", "あ@1098.75,195 ﹅@1203.75,240"},
         {u"｜漢《か》",
          "｜@1181.25,195 漢@1181.25,390 《@1181.25,585 か@1181.25,780 》@1181.25,975", false},
         {u"第12回", "第@1181.25,195 12^@986.25,390 回@1181.25,585"},
@@ -436,25 +440,81 @@ TEST_F(ViewTest, ClicksResizesAndFontsAroundScrolling) {
 }
 
 // With 自動更新 a new text on the clipboard takes the place of the text on
-// display as a showing click shows it, and the settings are written. The item
-// unchecked, a cleared view, a clipboard without text or a busy one leave the
-// window and the file as they are, and nothing is reported.
+// display as a showing click shows it, 固定 keeping the size the user gave the
+// window, and the settings are written with that size. The item unchecked, a
+// cleared view, a clipboard without text or a busy one leave the window and
+// the file as they are, and nothing is reported.
 TEST_F(ViewTest, AClipboardChangeShowsANewTextOverAShownOneWhileAutoUpdating) {
     const std::function<void()> cases[] = {
-        [] {}, [&] { form.AutoUpdate = false; }, [&] { form.Form_Click(); },
-        [&] { clipboard.text.clear(); }, [&] { clipboard.busy = true; }};
+        [] {},
+        [&] { form.FrameMode = 0, window.width = 2000, window.height = 5000; },
+        [&] { form.AutoUpdate = false; },
+        [&] { form.Form_Click(); },
+        [&] { clipboard.text.clear(); },
+        [&] { clipboard.busy = true; }};
+    const std::string shown[] = {"420x1485 あ@251.25,195 い@251.25,390",
+                                 "2000x5000 あ@1831.25,195 い@1831.25,390"};
     for (const auto& arrange : cases) {
         form.AutoUpdate = true;
+        form.FrameMode = 1;
         Show(Grid(20, 60));
         clipboard.text = u"あい";
         arrange();
-        const std::string before = Seen();
+        const std::string before = Seen(),
+                          size = "," + Num(window.width) + "," + Num(window.height);
         files.calls.clear();
         form.Dispatch([&] { form.Form_ClipboardChange(); });
-        const bool shows = &arrange == &cases[0];
-        EXPECT_EQ(Seen(), shows ? "420x1485 あ@251.25,195 い@251.25,390" : before);
+        const bool shows = &arrange - cases < 2;
+        EXPECT_EQ(Seen(), shows ? shown[&arrange - cases] : before);
         EXPECT_EQ(files.calls.size(), shows ? 2U : 0U) << Joined(files.calls);
+        EXPECT_NE(SavedFile().find(shows ? Num(window.width) + "," + Num(window.height) : size),
+                  std::string::npos);
         EXPECT_TRUE(window.reports.empty());
+    }
+}
+
+// The ruby beside the first column stands whole, a quarter of a ruby cell in
+// from the client area's right edge or from the vertical bar, in both modes.
+TEST_F(ViewTest, TheFirstColumnsRubyStandsWholeInsideTheBars) {
+    for (const bool wrapping : {true, false}) {
+        for (const float mode : {1.0F, 0.0F}) {
+            form.FrameMode = mode, form.Wrapping = wrapping;
+            Show(u"｜漢《かんじ》" + Grid(1, 60));
+            const auto right = std::ranges::max(window.outputs, {}, &FakeWindow::Output::x).x;
+            EXPECT_EQ(right + 26.25F, window.ScaleWidth()) << mode << wrapping << Bars();
+        }
+    }
+}
+
+// F5 shows the clipboard's text whatever is on display, Esc clears what is.
+// Ctrl with the wheel, + or - steps along the usual sizes (from between two
+// to the neighbour, past the ends nowhere), Ctrl+0 goes back to 12 points;
+// a new size is saved, an unchanged one writes nothing.
+TEST_F(ViewTest, TheReadersKeys) {
+    form.Form_KeyDown(Key::Escape);
+    for (const std::u16string text : {u"あ", u"い"}) {
+        clipboard.text = text;
+        form.Form_KeyDown(Key::F5);
+        EXPECT_EQ(Seen(), "420x1485 " + Utf8(text) + "@251.25,195 　@251.25,390");
+    }
+    form.Form_KeyDown(Key::Escape);
+    EXPECT_EQ(Seen() + std::to_string(form.ClipShown), "420x14850");
+    const int steps[][3] = {{12, 1, 14},   {12, -1, 11},  {13, 1, 14},  {13, -1, 12},
+                            {10, 3, 14},   {5, 1, 8},     {8, -1, 8},   {72, 1, 72},
+                            {100, -1, 72}, {100, 1, 100}, {36, -273, 8}};
+    const std::tuple<int, Key, int> keys[] = {
+        {28, Key::CtrlPlus, 36}, {28, Key::CtrlMinus, 26}, {40, Key::CtrlZero, 12}};
+    for (const auto& [from, step, to] : steps) {
+        form.CurFontSize = from;
+        files.calls.clear();
+        form.Form_MouseWheel(Wheel::VerticalWithCtrl, step);
+        EXPECT_EQ(std::tuple(form.CurFontSize, files.calls.size()),
+                  std::tuple(to, from == to ? 0U : 2U));
+    }
+    for (const auto& [from, key, to] : keys) {
+        form.CurFontSize = from;
+        form.Form_KeyDown(key);
+        EXPECT_TRUE(SavedFile().starts_with("\"MS Mincho\"," + std::to_string(to) + ",")) << from;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <future>
@@ -171,7 +172,8 @@ struct Events : WindowEvents {
 // handlers one by one; a close ends the loop, the window still there for Unload.
 // Nothing reaches a handler from the drop-down 書式 chosen, a button going up
 // that never went down, one released off the client area, F1, the first half
-// of a notch (the second adds up to one) or the end of a scroll. Changes of
+// of a notch (the second adds up to one) or the end of a scroll. With Ctrl
+// held, +, - and 0 of either block are keys of their own. Changes of
 // the clipboard are one event once they have settled and the handler that
 // was running then has finished.
 TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
@@ -180,6 +182,15 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     const Input up{WM_LBUTTONUP, 0, MAKELPARAM(20, 20)};
     const Input halfNotch{WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0};
     const Input change{WM_CLIPBOARDUPDATE, 0, 0};
+    std::array<BYTE, 256> keys{};
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys.data());
+    const Input halfCtrlNotch{WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA / 2), 0};
+    for (const Input& input : {Input{WM_KEYDOWN, VK_F5, 0}, Input{WM_KEYDOWN, VK_ESCAPE, 0},
+                               Input{WM_KEYDOWN, VK_OEM_PLUS, 0}, Input{WM_KEYDOWN, VK_SUBTRACT, 0},
+                               Input{WM_KEYDOWN, VK_NUMPAD0, 0}, halfCtrlNotch, halfCtrlNotch}) {
+        ::PostMessageW(window_.Hwnd(), std::get<0>(input), std::get<1>(input), std::get<2>(input));
+    }
     for (const auto& [message, wParam, lParam] :
          {change, down, change, up, change,
           Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::Hkahen), 0},
@@ -194,6 +205,12 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     ::testing::NiceMock<Events> events;  // Resize, from the system's own sizing, is not heard
     ::testing::InSequence order;
     EXPECT_CALL(events, Load());
+    for (const platform::Key key :
+         {platform::Key::F5, platform::Key::Escape, platform::Key::CtrlPlus,
+          platform::Key::CtrlMinus, platform::Key::CtrlZero}) {
+        EXPECT_CALL(events, KeyDown(key));
+    }
+    EXPECT_CALL(events, MouseWheel(platform::Wheel::VerticalWithCtrl, 1));
     EXPECT_CALL(events, Click());
     EXPECT_CALL(events, Command(MenuItem::Hkahen)).WillOnce([this] {
         MSG timer{};  // a chooser's modal loop runs the window's timers
@@ -213,6 +230,8 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     EXPECT_CALL(events, Unload()).WillOnce([this] { EXPECT_TRUE(::IsWindow(window_.Hwnd())); });
     EXPECT_EQ(window_.Run(events), 0);
     EXPECT_FALSE(::IsWindow(window_.Hwnd()));
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys.data());
 }
 
 // Ruvo.ini's life: its line in the desktop's ANSI code page (932 in the tests'

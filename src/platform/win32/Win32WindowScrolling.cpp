@@ -15,6 +15,21 @@ int BarOf(platform::ScrollBar bar) {
 }
 
 std::optional<platform::Key> KeyOf(WPARAM virtualKey) {
+    if ((::GetKeyState(VK_CONTROL) & 0x8000) != 0) {
+        switch (virtualKey) {
+            case VK_OEM_PLUS:
+            case VK_ADD:
+                return platform::Key::CtrlPlus;
+            case VK_OEM_MINUS:
+            case VK_SUBTRACT:
+                return platform::Key::CtrlMinus;
+            case '0':
+            case VK_NUMPAD0:
+                return platform::Key::CtrlZero;
+            default:
+                break;
+        }
+    }
     switch (virtualKey) {
         case VK_LEFT:
             return platform::Key::Left;
@@ -32,6 +47,10 @@ std::optional<platform::Key> KeyOf(WPARAM virtualKey) {
             return platform::Key::Home;
         case VK_END:
             return platform::Key::End;
+        case VK_F5:
+            return platform::Key::F5;
+        case VK_ESCAPE:
+            return platform::Key::Escape;
         default:
             return std::nullopt;
     }
@@ -76,17 +95,22 @@ void Win32Window::Wheel(bool tilt, WPARAM wParam) noexcept {
     pending += GET_WHEEL_DELTA_WPARAM(wParam);
     const int notches = pending / WHEEL_DELTA;
     pending -= notches * WHEEL_DELTA;
-    // A setting of 0 lines or characters a notch turns wheel scrolling off.
+    if (notches == 0) {
+        return;
+    }
+    const WORD keys = GET_KEYSTATE_WPARAM(wParam);
+    const platform::Wheel wheel = tilt                       ? platform::Wheel::Horizontal
+                                  : (keys & MK_CONTROL) != 0 ? platform::Wheel::VerticalWithCtrl
+                                  : (keys & MK_SHIFT) != 0   ? platform::Wheel::VerticalWithShift
+                                                             : platform::Wheel::Vertical;
+    // A setting of 0 lines or characters a notch turns wheel scrolling off;
+    // the wheel with Ctrl sizes the text whatever that setting says.
     UINT setting = 1;
     ::SystemParametersInfoW(tilt ? SPI_GETWHEELSCROLLCHARS : SPI_GETWHEELSCROLLLINES, 0, &setting,
                             0);
-    if (notches == 0 || setting == 0) {
+    if (setting == 0 && wheel != platform::Wheel::VerticalWithCtrl) {
         return;
     }
-    const bool shift = (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0;
-    const platform::Wheel wheel = tilt    ? platform::Wheel::Horizontal
-                                  : shift ? platform::Wheel::VerticalWithShift
-                                          : platform::Wheel::Vertical;
     Raise([this, wheel, notches] { events_->MouseWheel(wheel, notches); });
 }
 
