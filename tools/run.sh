@@ -17,8 +17,8 @@ cmake --build --preset windows
 build="$root/build/windows"
 folder="$build/run"
 mkdir -p "$folder"
-cp "$build/src/platform/win32/ruvo.exe" "$build/src/platform/win32/ruvo.html" "$folder/"
-[ -e "$folder/Ruvo.ini" ] || cp "$build/src/platform/win32/Ruvo.ini" "$folder/"
+cp "$build/src/app/win32/ruvo.exe" "$build/src/app/win32/ruvo.html" "$folder/"
+[ -e "$folder/Ruvo.ini" ] || cp "$build/src/app/win32/Ruvo.ini" "$folder/"
 
 # A prefix of its own, apart from the tests' one, which their cleanup ends.
 export RUVO_WINE_STATE="$build/wine-run"

@@ -1,6 +1,6 @@
-#include <exception>
+#include "dialogs/HelpCommand.h"
 
-#include "app/frmMain.h"
+#include <exception>
 
 namespace ruvo {
 
@@ -9,23 +9,11 @@ namespace {
 constexpr std::u16string_view kHelpFileName = u"ruvo.hlp";
 constexpr std::u16string_view kHelpPageName = u"ruvo.html";
 
-// The WinHelp viewer; false when it fails (current Windows has none).
-bool ShowHelpFile(platform::CommonDialog& dialog, const std::u16string& path) {
-    dialog.SetCancelError(true);
+// Whether one of the viewers showed the file.
+template <typename Open>
+bool Opens(Open open) {
     try {
-        dialog.SetHelpCommand(platform::kHelpForceFile);
-        dialog.SetHelpFile(path);
-        dialog.ShowHelp();
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-// The help page in the user's browser; false when it does not open.
-bool OpenHelpPage(platform::CommonDialog& dialog, const std::u16string& path) {
-    try {
-        dialog.OpenDocument(path);
+        open();
         return true;
     } catch (const std::exception&) {
         return false;
@@ -34,13 +22,14 @@ bool OpenHelpPage(platform::CommonDialog& dialog, const std::u16string& path) {
 
 }  // namespace
 
-void frmMain::Hhelp_Click() {
-    const std::u16string helpFile = AppDir + std::u16string(kHelpFileName);
-    const std::u16string helpPage = AppDir + std::u16string(kHelpPageName);
-    if (files.Exists(helpFile) && ShowHelpFile(CommonDialog1, helpFile)) {
+void ShowHelp(platform::CommonDialog& dialogs, platform::Files& files, platform::Window& window,
+              const std::u16string& folder) {
+    const std::u16string helpFile = folder + std::u16string(kHelpFileName);
+    const std::u16string helpPage = folder + std::u16string(kHelpPageName);
+    if (files.Exists(helpFile) && Opens([&] { dialogs.ShowHelpFile(helpFile); })) {
         return;
     }
-    if (OpenHelpPage(CommonDialog1, helpPage)) {
+    if (Opens([&] { dialogs.OpenDocument(helpPage); })) {
         return;
     }
     // A command that shows nothing must say so, or it looks like it worked.

@@ -4,21 +4,20 @@
 
 namespace ruvo::platform {
 
-// The items of the main window's menu tree; the tree itself is the app's.
+// The commands and drop-downs of the main window's menu; the tree itself is
+// the program's.
 enum class MenuItem : int {
-    None = 0,  // parent of the items on the menu bar
-    Hyoji,
-    Hfont,
-    Hfsize,
-    Hkotei,
-    Hkahen,
-    Horikaeshi,
-    Hrubi,
-    Hjido,
-    Hkubun1,
-    Hhelp,
-    Hkubun2,
-    Hend,
+    None = 0,  // the menu bar, as a parent, and a separator, as an item
+    Format,
+    Font,
+    FrameSize,
+    FixedSize,
+    VariableSize,
+    Wrapping,
+    Ruby,
+    AutoUpdate,
+    Help,
+    Exit,
 };
 
 enum class MenuKind { DropDown, Command, CheckCommand, Separator };

@@ -1,42 +1,16 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "platform/Menu.h"
+#include "platform/Surface.h"
 
 namespace ruvo {
 class RuntimeError;
 }
 
 namespace ruvo::platform {
-
-// Opaque OS handles (window, device context, font) as the core passes them on.
-using Handle = std::intptr_t;
-
-inline constexpr Handle kHwndTopmost = -1;
-inline constexpr std::uint32_t kSwpShowWindow = 0x40;
-
-// The fourteen arguments of a logical font request, in their published order.
-struct FontRequest {
-    std::int32_t height = 0;
-    std::int32_t width = 0;
-    std::int32_t escapement = 0;
-    std::int32_t orientation = 0;
-    std::int32_t weight = 0;
-    std::uint32_t italic = 0;
-    std::uint32_t underline = 0;
-    std::uint32_t strikeOut = 0;
-    std::uint32_t charSet = 0;
-    std::uint32_t outPrecision = 0;
-    std::uint32_t clipPrecision = 0;
-    std::uint32_t quality = 0;
-    std::uint32_t pitchAndFamily = 0;
-    std::u16string faceName;
-
-    bool operator==(const FontRequest&) const = default;
-};
 
 enum class ScrollBar { Horizontal, Vertical };
 
@@ -85,15 +59,12 @@ enum class Key {
 // or a touchpad's sideways scrolling.
 enum class Wheel { Vertical, VerticalWithShift, VerticalWithCtrl, Horizontal };
 
-// The main window and its drawing surface. Sizes and positions are twips;
-// width and height are the outer size, frame, caption and menu bar included;
-// drawing positions count from the client area's top-left corner.
+// The main window: its geometry in twips, its scroll bars, its menu's check
+// marks and its messages, and the surface of its client area. Width and
+// height are the outer size, frame, caption and menu bar included.
 class Window {
   public:
     virtual ~Window() = default;
-
-    virtual Handle WindowHandle() = 0;
-    virtual Handle DeviceContext() = 0;
 
     virtual float Width() = 0;
     virtual void SetWidth(float twips) = 0;
@@ -101,9 +72,9 @@ class Window {
     virtual void SetHeight(float twips) = 0;
 
     // Size of the client area, which drawing can reach; the outer size less
-    // this is what the frame, caption and menu bar take at this moment.
-    virtual float ScaleWidth() = 0;
-    virtual float ScaleHeight() = 0;
+    // this is what the frame, caption, menu bar and bars take at this moment.
+    virtual float ClientWidth() = 0;
+    virtual float ClientHeight() = 0;
     // The largest outer size that keeps the window inside the work area of
     // its monitor, from where the window stands.
     virtual float AvailableWidth() = 0;
@@ -114,26 +85,18 @@ class Window {
     // What a shown scroll bar takes from the client area: the vertical
     // bar's width, the horizontal one's height.
     virtual float ScrollBarBreadth(ScrollBar bar) = 0;
-
-    virtual float CurrentX() = 0;
-    virtual void SetCurrentX(float twips) = 0;
-    virtual float CurrentY() = 0;
-    virtual void SetCurrentY(float twips) = 0;
-
-    // Fills the client area with the background colour.
-    virtual void Cls() = 0;
-    // Draws text at the drawing position in the selected font and the text
-    // colour; current Y stays. An empty string draws nothing.
-    virtual void Print(std::u16string_view text) = 0;
-    virtual float TextWidth(std::u16string_view text) = 0;
-    virtual float TextHeight(std::u16string_view text) = 0;
-
     // Horizontal twips per screen pixel, positive (15 at 96 dpi).
-    virtual float TwipsPerPixelX() = 0;
+    virtual float TwipsPerPixel() = 0;
 
+    // Shows the window in the screen's top-left corner, above every window
+    // that is not topmost itself, at an outer size in pixels.
+    virtual void ShowTopmost(std::int32_t widthPixels, std::int32_t heightPixels) = 0;
     virtual void SetScrollBar(ScrollBar bar, const ScrollBarState& state) = 0;
-
     virtual void SetMenuChecked(MenuItem item, bool checked) = 0;
+
+    // Where the program draws what the client area shows; the window keeps
+    // the picture and paints it again when the system asks it to.
+    virtual Surface& ClientSurface() = 0;
 
     // Ends the program at once: no unload handler runs.
     virtual void End() = 0;
@@ -141,13 +104,6 @@ class Window {
     virtual void ReportError(const RuntimeError& error) = 0;
     // Shows a notice the user confirms; the program goes on.
     virtual void ShowMessage(std::u16string_view text) = 0;
-
-    // user32 and gdi32 as the program calls them; results are not tested.
-    virtual void SetWindowPos(Handle window, Handle insertAfter, std::int32_t x, std::int32_t y,
-                              std::int32_t cx, std::int32_t cy, std::uint32_t flags) = 0;
-    virtual Handle CreateFont(const FontRequest& request) = 0;
-    virtual Handle SelectObject(Handle deviceContext, Handle object) = 0;
-    virtual void DeleteObject(Handle object) = 0;
 };
 
 }  // namespace ruvo::platform

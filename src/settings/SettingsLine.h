@@ -13,6 +13,8 @@ struct SettingsRecord {
     std::int32_t fontSize = 0;
     double frameWidth = 0;  // twips
     double frameHeight = 0;
+    // 1 fits the window to the text, 0 keeps its size; a hand-written other
+    // value fits too and is written back as it stands.
     float frameMode = 0;
     bool wrapping = true;
     bool ruby = true;
@@ -20,6 +22,11 @@ struct SettingsRecord {
 
     bool operator==(const SettingsRecord&) const = default;
 };
+
+// Whether the window fits itself to the text (the variable mode).
+inline bool FitsText(const SettingsRecord& record) {
+    return record.frameMode != 0.0F;
+}
 
 // A single-precision value as the file stores it: whole values as plain
 // integers in full digits, fractions with "." and at most 7 significant

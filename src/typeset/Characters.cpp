@@ -1,5 +1,7 @@
 #include "typeset/Characters.h"
 
+#include <algorithm>
+
 namespace ruvo {
 
 namespace {
@@ -22,21 +24,33 @@ std::size_t CodePointLength(std::u16string_view text, std::size_t at) {
                                                                                              : 1;
 }
 
-// Units of the mark at `at`, or 0 when no mark starts there.
+// In code point order, for a binary search; the half-width forms are there
+// because text copied from older programs carries them.
+constexpr std::u32string_view kNoStart =
+    U"!),.:;?]}»’”‼⁇⁈⁉、。々〉》」』】〕〗〙〟〻ぁぃぅぇぉっゃゅょゎゕゖゝゞ"
+    U"ァィゥェォッャュョヮヵヶ・ーヽヾ！），．：；？］｝｠｡｣､･ｧｨｩｪｫｬｭｮｯｰ";
+constexpr std::u32string_view kNoEnd = U"([{«‘“〈《「『【〔〖〘〝（［｛｟｢";
+static_assert(std::ranges::is_sorted(kNoStart) && std::ranges::is_sorted(kNoEnd));
+
+// Small katakana for the Ainu language.
+constexpr char32_t kSmallKatakanaFirst = 0x31F0;
+constexpr char32_t kSmallKatakanaLast = 0x31FF;
+
+constexpr std::u32string_view kDoubled = U"—―‥…";
+
+}  // namespace
+
 std::size_t MarkLength(std::u16string_view text, std::size_t at) {
     const char16_t unit = text[at];
-    if ((unit >= 0xFE00 && unit <= 0xFE0F) || unit == 0x3099 || unit == 0x309A) {
+    if (!MayStartMark(unit)) {
+        return 0;
+    }
+    if (!IsHighSurrogate(unit)) {
         return 1;
     }
     // U+E0100..U+E01EF, the supplementary variation selectors.
-    if (unit == 0xDB40 && at + 1 < text.size() && text[at + 1] >= 0xDD00 &&
-        text[at + 1] <= 0xDDEF) {
-        return 2;
-    }
-    return 0;
+    return at + 1 < text.size() && text[at + 1] >= 0xDD00 && text[at + 1] <= 0xDDEF ? 2 : 0;
 }
-
-}  // namespace
 
 std::size_t LongCharacterLength(std::u16string_view text, std::size_t at) {
     if (IsLineBreak(text[at])) {
@@ -67,6 +81,42 @@ std::u16string_view Drawable(std::u16string_view character, std::u16string& scra
     scratch.assign(1, kReplacement);
     scratch.append(character.substr(1));
     return scratch;
+}
+
+bool IsKanji(char32_t c) {
+    return (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x323AF) || c == U'々' ||
+           c == U'〆' || c == U'〇' || c == U'ヶ';
+}
+
+bool IsHalfWidth(char16_t c) {
+    return (c >= 0x20 && c <= 0x7E) || (c >= 0xC0 && c <= 0x24F && c != u'×' && c != u'÷');
+}
+
+bool IsUprightDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsUprightMark(char16_t c) {
+    return c == u'!' || c == u'?';
+}
+
+bool JoinsUpright(char16_t c) {
+    return IsUprightDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'.' ||
+           c == u',' || c == u':' || c == u'/';
+}
+
+bool MayNotStartColumn(char32_t c) {
+    return std::ranges::binary_search(kNoStart, c) ||
+           (c >= kSmallKatakanaFirst && c <= kSmallKatakanaLast);
+}
+
+bool MayNotEndColumn(char32_t c) {
+    return std::ranges::binary_search(kNoEnd, c);
+}
+
+bool Inseparable(char32_t before, char32_t after) {
+    return before == after && kDoubled.find(before) != std::u32string_view::npos;
 }
 
 }  // namespace ruvo

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "typeset/Characters.h"
-#include "typeset/Kinsoku.h"
 
 namespace ruvo {
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "typeset/Characters.h"
 #include "typeset/Units.h"
 
 namespace ruvo {
@@ -25,5 +26,30 @@ struct Columns {
 // columns than `most`.
 Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notation,
                       const Advance& advance, std::size_t most = static_cast<std::size_t>(-1));
+
+// Where a column ends in the text: where the next one starts, or at its
+// line break.
+inline std::size_t ColumnEnd(std::u16string_view text, const Columns& columns, std::size_t column) {
+    return column + 1 < columns.starts.size() ? columns.starts[column + 1].at : text.size();
+}
+
+// Calls each(unit, cell) for the units of a column, in order, with the cell
+// each starts at, while it returns true; `reader` reads the text as it was
+// laid out.
+template <typename Each>
+void ForEachUnit(std::u16string_view text, const Columns& columns, UnitReader& reader,
+                 std::size_t column, Each each) {
+    const std::size_t end = ColumnEnd(text, columns, column);
+    ReadPoint point = columns.starts[column];
+    for (std::size_t cell = 0;
+         point.at < end && (point.emphasisEnd != 0 || !IsLineBreak(text[point.at]));) {
+        const Unit unit = reader.Read(point, end, static_cast<std::size_t>(-1), false);
+        if (!each(unit, cell)) {
+            return;
+        }
+        cell += unit.cells;
+        point = unit.to;
+    }
+}
 
 }  // namespace ruvo

@@ -24,31 +24,6 @@ constexpr std::array<std::u16string_view, 3> kMarks{kRubyOpen, kRubyClose, kEmph
 // Sums of measured advances can leave a whole number of cells a hair over.
 constexpr double kTolerance = 1e-6;
 
-// ASCII and the Latin letters up to U+024F: text that is set turned, as words.
-bool IsHalfWidth(char16_t c) {
-    return (c >= 0x20 && c <= 0x7E) || (c >= 0xC0 && c <= 0x24F && c != u'×' && c != u'÷');
-}
-
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-bool IsExclamation(char16_t c) {
-    return c == u'!' || c == u'?';
-}
-// What may not stand beside a tate-chu-yoko group: it would belong to a
-// word, a number or an address.
-bool JoinsGroup(char16_t c) {
-    return IsDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'.' ||
-           c == u',' || c == u':' || c == u'/';
-}
-
-// Ideographs of every block, and the marks that stand in a run of them.
-bool IsKanji(char32_t c) {
-    return (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
-           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x323AF) || c == U'々' ||
-           c == U'〆' || c == U'〇' || c == U'ヶ';
-}
-
 // What a code unit can start, for the layout's quick pass over plain text.
 enum class Start : std::uint8_t { Plain, Other, Notation, Kanji, Mark };
 
@@ -59,10 +34,9 @@ const std::array<Start, 0x10000>& Starts() {
         for (char32_t c = 0; c < starts.size(); ++c) {
             const auto unit = static_cast<char16_t>(c);
             Start& start = starts[c];
-            // 0xDB40 starts the supplementary variation selectors.
-            if ((c >= 0xFE00 && c <= 0xFE0F) || c == 0x3099 || c == 0x309A || c == 0xDB40) {
+            if (MayStartMark(unit)) {
                 start = Start::Mark;
-            } else if (c < 0x250 || (c >= 0xD800 && c <= 0xDFFF)) {
+            } else if (IsLineBreak(unit) || IsHalfWidth(unit) || (c >= 0xD800 && c <= 0xDFFF)) {
                 start = Start::Other;
             } else if (unit == u'《' || unit == kFullWidthBar) {
                 start = Start::Notation;
@@ -86,17 +60,17 @@ std::size_t Cells(double advance) {
 // Units of a tate-chu-yoko group at `at`: one or two digits, or one or two
 // of "!" and "?", with nothing beside them that would join them; else 0.
 std::size_t UprightLength(std::u16string_view text, std::size_t at) {
-    bool (*const same)(char16_t) = IsDigit(text[at])         ? IsDigit
-                                   : IsExclamation(text[at]) ? IsExclamation
+    bool (*const same)(char16_t) = IsUprightDigit(text[at])  ? IsUprightDigit
+                                   : IsUprightMark(text[at]) ? IsUprightMark
                                                              : nullptr;
-    if (same == nullptr || (at > 0 && (JoinsGroup(text[at - 1]) || same(text[at - 1])))) {
+    if (same == nullptr || (at > 0 && (JoinsUpright(text[at - 1]) || same(text[at - 1])))) {
         return 0;
     }
     std::size_t end = at + 1;
     if (end < text.size() && same(text[end])) {
         ++end;
     }
-    const bool alone = end == text.size() || (!JoinsGroup(text[end]) && !same(text[end]));
+    const bool alone = end == text.size() || (!JoinsUpright(text[end]) && !same(text[end]));
     return alone ? end - at : 0;
 }
 
@@ -133,7 +107,7 @@ bool UnitReader::MayCarryRuby(std::size_t at) {
             ++end;
         } else if (start == Start::Mark) {
             // A selector stays with its kanji.
-            end = std::min(end + (text_[end] == 0xDB40 ? 2 : 1), text_.size());
+            end += std::max<std::size_t>(MarkLength(text_, end), 1);
         } else if (start == Start::Other && IsKanji(CodePointAt(text_, end))) {
             end += 2;  // a kanji beyond the first plane
         } else {

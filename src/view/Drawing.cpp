@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <limits>
 #include <string>
-#include <string_view>
 
 #include "platform/Convert.h"
 #include "typeset/Characters.h"
+#include "view/VerticalView.h"
 
 namespace ruvo {
 
@@ -19,17 +19,21 @@ constexpr std::u16string_view kSesameDot = u"﹅";
 // gap right of the column, tate-chu-yoko upright across it.
 class ColumnPainter {
   public:
-    ColumnPainter(frmMain& form, const Cell& cell, ViewFonts& fonts, double height)
-        : form_(form), window_(form.window), cell_(cell), fonts_(fonts), height_(height) {}
+    ColumnPainter(platform::Surface& surface, const ColumnsToDraw& shown, const Cell& cell)
+        : surface_(surface),
+          shown_(shown),
+          cell_(cell),
+          fonts_(FontsFor(shown.typesetting.face, shown.typesetting.points)),
+          height_(surface.Height()) {}
 
     void StartColumn() { rubyEnd_ = -std::numeric_limits<double>::infinity(); }
 
-    // Draws a unit that starts `row` cells below the top of the client area
+    // Draws a unit that starts `row` cells below the top of the surface
     // (less than 0: above it) in the column whose right edge is at `x`.
     void Draw(const Unit& unit, double x, double row) {
         switch (unit.kind) {
             case Unit::Kind::Character:
-                Text(x, Y(row), unit.text);
+                Text(x, CellY(cell_, row), unit.text);
                 if (unit.dotted) {
                     Dot(x, row);
                 }
@@ -39,8 +43,9 @@ class ColumnPainter {
                 break;
             case Unit::Kind::Latin:
                 // Centred along its cells, so that the column keeps its grid.
-                Print(x,
-                      Y(row) + (static_cast<double>(unit.cells) - unit.advance) * cell_.CharW / 2,
+                Print(fonts_.text, x,
+                      CellY(cell_, row) +
+                          (static_cast<double>(unit.cells) - unit.advance) * cell_.advance / 2,
                       Part(unit.text), row + static_cast<double>(unit.cells) > 0);
                 break;
             case Unit::Kind::Ruby:
@@ -50,127 +55,118 @@ class ColumnPainter {
     }
 
   private:
-    double Y(double row) const { return cell_.CharH + row * cell_.CharW; }
     std::u16string_view Part(Span span) const {
-        return DisplayText(form_).substr(span.start, span.end - span.start);
+        return shown_.text.substr(span.start, span.end - span.start);
     }
 
-    void Print(double x, double y, std::u16string_view text, bool shown) {
-        if (!shown) {
-            return;
+    void Print(const platform::Font& font, double x, double y, std::u16string_view text,
+               bool shown) {
+        if (shown) {
+            surface_.Text(font, ToSingle(x), ToSingle(y), Drawable(text, scratch_));
         }
-        window_.SetCurrentX(ToSingle(x));
-        window_.SetCurrentY(ToSingle(y));
-        window_.Print(Drawable(text, scratch_));
     }
     // A character of the base text, where its cell shows.
     void Text(double x, double y, Span span) {
-        fonts_.Use(ViewFonts::Kind::Vertical);
-        Print(x, y, Part(span), y >= cell_.CharH && y < height_);
+        Print(fonts_.text, x, y, Part(span), y >= cell_.breadth && y < height_);
     }
 
     void Dot(double x, double row) {
-        fonts_.Use(ViewFonts::Kind::Ruby);
-        Print(x + cell_.rubyH, Y(row) + (cell_.CharW - cell_.rubyW) / 2, kSesameDot, row >= 0);
+        Print(fonts_.ruby, x + cell_.rubyBreadth,
+              CellY(cell_, row) + (cell_.advance - cell_.rubyAdvance) / 2, kSesameDot, row >= 0);
     }
 
     // The group across the column, centred in its cell, narrowed where it is
     // wider than the column.
     void Upright(double x, double row, Span span) {
         const std::u16string_view group = Part(span);
-        fonts_.Use(ViewFonts::Kind::Upright);
-        double width = window_.TextWidth(group);
-        if (width > cell_.CharH) {
+        platform::Font font = fonts_.upright;
+        double width = surface_.Measure(font, group).advance;
+        if (width > cell_.breadth) {
             // A font's characters widen in step with the width asked of it.
-            fonts_.Use(ViewFonts::Kind::Upright, fonts_.Em());
-            const double wide = window_.TextWidth(group);
+            font.width = 1;
+            const double wide = surface_.Measure(font, group).advance;
             if (wide > 0) {
-                fonts_.Use(
-                    ViewFonts::Kind::Upright,
-                    std::max(ToInt32(static_cast<double>(fonts_.Em()) * cell_.CharH / wide), 1));
-                width = window_.TextWidth(group);
+                font.width = cell_.breadth / wide;
+                width = surface_.Measure(font, group).advance;
             }
         }
-        const double height = window_.TextHeight(group);
-        Print(x - (cell_.CharH + width) / 2, Y(row) + (cell_.CharW - height) / 2, group, row >= 0);
+        const double height = surface_.Measure(font, group).height;
+        Print(font, x - (cell_.breadth + width) / 2,
+              CellY(cell_, row) + (cell_.advance - height) / 2, group, row >= 0);
     }
 
     // The base a cell at a time, the ruby along it, centred on it, but never
     // above the column's top nor over the ruby before it; ruby is drawn only
     // where some of its base shows, and only what of it shows.
     void Ruby(double x, double row, const Unit& unit) {
-        const std::u16string_view text = DisplayText(form_);
+        const std::u16string_view text = shown_.text;
         double baseRow = row;
         for (std::size_t at = unit.text.start; at < unit.text.end; baseRow += 1) {
             const std::size_t end = at + CharacterLength(text, at);
-            Text(x, Y(baseRow), {at, end});
+            Text(x, CellY(cell_, baseRow), {at, end});
             at = end;
         }
         const double cells = static_cast<double>(unit.cells);
         if (row + cells <= 0) {
             return;
         }
-        fonts_.Use(ViewFonts::Kind::Ruby);
         std::size_t count = 0;
         for (std::size_t at = unit.ruby.start; at < unit.ruby.end;
              at += CharacterLength(text, at)) {
             ++count;
         }
-        const double columnTop = Y(-form_.FirstCell);
-        double y =
-            std::max({Y(row) + (cells * cell_.CharW - static_cast<double>(count) * cell_.rubyW) / 2,
-                      columnTop, rubyEnd_});
+        const double columnTop = CellY(cell_, -static_cast<double>(shown_.firstCell));
+        double y = std::max(
+            {CellY(cell_, row) +
+                 (cells * cell_.advance - static_cast<double>(count) * cell_.rubyAdvance) / 2,
+             columnTop, rubyEnd_});
         for (std::size_t at = unit.ruby.start; at < unit.ruby.end && y < height_;
-             y += cell_.rubyW) {
+             y += cell_.rubyAdvance) {
             const std::size_t end = at + CharacterLength(text, at);
-            Print(x + cell_.rubyH, y, Part({at, end}), y + cell_.rubyW > 0);
+            Print(fonts_.ruby, x + cell_.rubyBreadth, y, Part({at, end}),
+                  y + cell_.rubyAdvance > 0);
             at = end;
         }
         rubyEnd_ = y;
     }
 
-    frmMain& form_;
-    platform::Window& window_;
+    platform::Surface& surface_;
+    const ColumnsToDraw& shown_;
     const Cell& cell_;
-    ViewFonts& fonts_;
-    double height_;       // of the client area
+    ViewFonts fonts_;
+    double height_;       // of the surface
     double rubyEnd_ = 0;  // where the column's last ruby ends
     std::u16string scratch_;
 };
 
 }  // namespace
 
-void DrawVertical(frmMain& form, const Cell& cell, ViewFonts& fonts) {
-    platform::Window& window = form.window;
-    window.Cls();
-    if (form.BreakCount == 0) {
-        window.SetCurrentX(cell.CharW);
-        window.SetCurrentY(cell.CharH);
-        window.Print(u"");
+void DrawColumns(platform::Surface& surface, const ColumnsToDraw& shown, const Cell& cell) {
+    surface.Clear();
+    if (shown.columns.starts.empty()) {
         return;
     }
-
-    const float width = window.ScaleWidth();
-    const float height = window.ScaleHeight();
-    UnitReader reader = ReaderOf(form, cell);
-    ColumnPainter painter(form, cell, fonts, height);
-    const auto first = static_cast<std::size_t>(form.FirstColumn);
-    for (std::size_t column = 0; first + column < form.ColumnStarts.size(); ++column) {
-        const double x = ColumnX(form, width, cell, column);
+    const double width = surface.Width();
+    const double height = surface.Height();
+    UnitReader reader(shown.text, shown.typesetting.ruby, cell.halfWidth);
+    ColumnPainter painter(surface, shown, cell);
+    for (std::size_t column = 0; shown.firstColumn + column < shown.columns.starts.size();
+         ++column) {
+        const double x = ColumnX(width, cell, shown.columns.annotated, column);
         if (x <= 0) {
             break;  // this column and all after it lie beyond the left edge
         }
         painter.StartColumn();
-        ForEachUnit(form, reader, first + column, [&](const Unit& unit, std::size_t at) {
-            const double row = static_cast<double>(at) - form.FirstCell;
-            if (cell.CharH + row * cell.CharW >= height) {
-                return false;  // below the bottom edge
-            }
-            painter.Draw(unit, x, row);
-            // Half-width runs are measured in the vertical font.
-            fonts.Use(ViewFonts::Kind::Vertical);
-            return true;
-        });
+        ForEachUnit(shown.text, shown.columns, reader, shown.firstColumn + column,
+                    [&](const Unit& unit, std::size_t at) {
+                        const double row =
+                            static_cast<double>(at) - static_cast<double>(shown.firstCell);
+                        if (CellY(cell, row) >= height) {
+                            return false;  // below the bottom edge
+                        }
+                        painter.Draw(unit, x, row);
+                        return true;
+                    });
     }
 }
 

@@ -1,14 +1,28 @@
 #pragma once
 
-#include "app/frmMain.h"
-#include "view/Fonts.h"
-#include "view/Layout.h"
+#include <cstddef>
+#include <string_view>
+
+#include "platform/Surface.h"
+#include "typeset/Columns.h"
+#include "view/Geometry.h"
 
 namespace ruvo {
 
-// Clears the client area and draws what of the text on display fits it:
-// columns from the right, cells from the top, each unit in its font. The
-// vertical font is selected when it returns.
-void DrawVertical(frmMain& form, const Cell& cell, ViewFonts& fonts);
+struct Typesetting;
+
+// What a drawing shows of a laid-out text: the text, its columns, how it
+// is set, and the column and cell that stand first, at the top right.
+struct ColumnsToDraw {
+    std::u16string_view text;
+    const Columns& columns;
+    const Typesetting& typesetting;
+    std::size_t firstColumn = 0;
+    std::size_t firstCell = 0;
+};
+
+// Clears the surface and draws what of the columns fits it: columns from
+// the right, cells from the top, each unit in its font.
+void DrawColumns(platform::Surface& surface, const ColumnsToDraw& shown, const Cell& cell);
 
 }  // namespace ruvo

@@ -2,9 +2,6 @@
 
 #include <cstdint>
 
-#include "app/frmMain.h"
-#include "view/Layout.h"
-
 namespace ruvo {
 
 // A move through the text on display: along the columns or down them, by
@@ -19,18 +16,12 @@ struct ScrollMove {
     std::int32_t count = 0;  // steps, pages or the thumb's position
 };
 
-// Back to the first column and the top, with both scroll bars hidden, as a
-// showing click starts.
-void ScrollToStart(frmMain& form);
-// Keeps the scroll position within the text and shows a scroll bar for
-// each direction in which the text does not fit the client area.
-void ShowScrollBars(frmMain& form, const Cell& cell);
-// Moves and draws again what can be seen, in the font the text is shown in.
-void ScrollView(frmMain& form, const ScrollMove& move);
-// Lays the text out again for the window, keeping the first character on
-// screen in view; `fit` sizes the window to it as a showing click does.
-void LayOutAgain(frmMain& form, bool fit);
-// As a fitting LayOutAgain in the variable mode, but in the font now chosen.
-void LayOutInChosenFont(frmMain& form);
+// Where a scroll position goes: from `first`, with `page` columns or cells a
+// page, to `last` at the farthest.
+std::int32_t Moved(std::int32_t first, const ScrollMove& move, std::int32_t page,
+                   std::int32_t last);
+
+// A count of columns or cells as a scroll bar holds it.
+std::int32_t BarCount(double value);
 
 }  // namespace ruvo

@@ -1,47 +1,46 @@
+#include <gtest/gtest.h>
+
 #include <map>
 #include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "app/FormFixture.h"
 #include "app/MenuTree.h"
+#include "doubles/TestApp.h"
 #include "platform/Error.h"
 
 namespace ruvo::test {
 namespace {
 
-// A started window with the worked example read.
-class ShellTest : public FormFixture {
+using platform::MenuItem;
+
+// A started program with the worked example read.
+class ShellTest : public ::testing::Test, protected TestApp {
   protected:
-    ShellTest() {
-        form.Form_Load();
-        window.calls.clear();
-        files.calls.clear();
-    }
+    ShellTest() { Started(); }
 };
 
 // Closing saves the size at that moment and the mode; 終了 ends at once and
 // saves nothing, so a mode chosen since the last write is lost.
 TEST_F(ShellTest, AModeChangeReachesTheFileOnlyThroughTheNextWrite) {
-    form.Hkotei_Click();
+    app.OnMenu(MenuItem::FixedSize);
     window.width = 1500;
     window.height = 9000;
-    form.Hend_Click();
+    app.OnMenu(MenuItem::Exit);
     EXPECT_TRUE(window.ended);
     EXPECT_TRUE(files.calls.empty());
 
-    form.Form_Unload();
+    app.OnClose();
     EXPECT_EQ(SavedFile(), "\"MS Mincho\",12,1500,9000,0\r\n");
-    form.Hkahen_Click();
-    form.Form_Unload();
+    app.OnMenu(MenuItem::VariableSize);
+    app.OnClose();
     EXPECT_EQ(SavedFile(), "\"MS Mincho\",12,1500,9000,1\r\n");
 }
 
-// Each item reaches its handler; the frame-size commands set the check marks
-// and then the mode, even over a hand-edited one, and write nothing.
-TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
-    using platform::MenuItem;
+// Each item reaches its command; the frame-size commands set the check marks
+// and the mode, even over a hand-edited one, and write nothing.
+TEST_F(ShellTest, MenuItemsReachTheirCommands) {
     struct Case {
         MenuItem item;
         const char* window;
@@ -49,43 +48,39 @@ TEST_F(ShellTest, MenuItemsReachTheirHandlers) {
         float mode;
     };
     const Case cases[] = {
-        {MenuItem::Hkotei, "SetMenuChecked(Hkahen,0),SetMenuChecked(Hkotei,1)", "", 0},
-        {MenuItem::Hkahen, "SetMenuChecked(Hkahen,1),SetMenuChecked(Hkotei,0)", "", 1},
-        {MenuItem::Horikaeshi, "SetMenuChecked(Horikaeshi,0)", "", 2},
-        {MenuItem::Hrubi, "SetMenuChecked(Hrubi,0)", "", 2},
-        {MenuItem::Hjido, "SetMenuChecked(Hjido,1)", "", 2},
-        {MenuItem::Hfont, "CreateFont(-16,@MS Mincho),DeleteObject(513)", "ShowFont()", 2},
-        {MenuItem::Hhelp, "", "OpenDocument(C:\\Tools\\ruvo.html)", 2},
-        {MenuItem::Hend, "End()", "", 2},
+        {MenuItem::FixedSize, "SetMenuChecked(VariableSize,0),SetMenuChecked(FixedSize,1)", "", 0},
+        {MenuItem::VariableSize, "SetMenuChecked(VariableSize,1),SetMenuChecked(FixedSize,0)", "",
+         1},
+        {MenuItem::Wrapping, "SetMenuChecked(Wrapping,0)", "", 2},
+        {MenuItem::Ruby, "SetMenuChecked(Ruby,0)", "", 2},
+        {MenuItem::AutoUpdate, "SetMenuChecked(AutoUpdate,1)", "", 2},
+        {MenuItem::Font, "", "ChooseFont(MS Mincho,12)", 2},
+        {MenuItem::Help, "", "OpenDocument(C:\\Tools\\ruvo.html)", 2},
+        {MenuItem::Exit, "End()", "", 2},
         {MenuItem::None, "", "", 2},
-        {MenuItem::Hyoji, "", "", 2},
-        {MenuItem::Hfsize, "", "", 2},
-        {MenuItem::Hkubun1, "", "", 2},
-        {MenuItem::Hkubun2, "", "", 2},
+        {MenuItem::Format, "", "", 2},
+        {MenuItem::FrameSize, "", "", 2},
     };
     for (const Case& c : cases) {
-        form.FrameMode = 2;
-        window.calls.clear();
+        Started("\"MS Mincho\",12,1350,8550,2\r\n");
         dialog.calls.clear();
-        files.calls.clear();
 
-        form.Menu_Click(c.item);
+        app.OnMenu(c.item);
 
         const auto item = static_cast<int>(c.item);
         EXPECT_EQ(Joined(window.calls), c.window) << item;
-        EXPECT_EQ(dialog.calls.empty() ? "" : dialog.calls.back(), c.dialog) << item;
-        EXPECT_EQ(form.FrameMode, c.mode) << item;
-        EXPECT_EQ(files.calls.size(), c.item == MenuItem::Hfont ? 2U : 0U) << item;
+        EXPECT_EQ(Joined(dialog.calls), c.dialog) << item;
+        EXPECT_EQ(app.Settings().frameMode, c.mode) << item;
+        EXPECT_EQ(files.calls.size(), c.item == MenuItem::Font ? 2U : 0U) << item;
     }
 }
 
 // When the window is made, the fixed size, wrapping and ruby are the checked items.
 TEST_F(ShellTest, FixedWrappingAndRubyStartChecked) {
-    using platform::MenuItem;
     for (const platform::MenuEntry& entry : kMenuTree) {
-        EXPECT_EQ(entry.checked, entry.item == MenuItem::Hkotei ||
-                                     entry.item == MenuItem::Horikaeshi ||
-                                     entry.item == MenuItem::Hrubi)
+        EXPECT_EQ(entry.checked, entry.item == MenuItem::FixedSize ||
+                                     entry.item == MenuItem::Wrapping ||
+                                     entry.item == MenuItem::Ruby)
             << Utf8(entry.caption);
     }
 }
@@ -108,7 +103,7 @@ TEST_F(ShellTest, DispatchReportsWhatAHandlerDoesNotTrapAndEnds) {
         window.calls.clear();
         window.onCall = c.reportFails ? FailOn({"ReportError"}) : nullptr;
 
-        EXPECT_FALSE(form.Dispatch(c.fail)) << c.calls;
+        EXPECT_FALSE(app.Dispatch(c.fail)) << c.calls;
 
         EXPECT_EQ(Joined(window.calls), c.calls);
     }
@@ -116,10 +111,10 @@ TEST_F(ShellTest, DispatchReportsWhatAHandlerDoesNotTrapAndEnds) {
 }
 
 TEST_F(ShellTest, AFailedUnloadWriteIsReportedAndKeepsTheLastFile) {
-    form.Hkotei_Click();
+    app.OnMenu(MenuItem::FixedSize);
     files.onCall = FailOn({"WriteAll"}, ErrorNumber::DiskFull);
 
-    EXPECT_FALSE(form.Dispatch([&] { form.Form_Unload(); }));
+    EXPECT_FALSE(app.Dispatch([&] { app.OnClose(); }));
 
     EXPECT_EQ(static_cast<int>(window.reports.at(0).Number()), 61);
     EXPECT_EQ(files.files, (std::map<std::u16string, std::string>{{kSettingsPath, kExampleLine}}));

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "doubles/TestForm.h"
+#include "doubles/TestApp.h"
 
 namespace ruvo::test {
 namespace {
@@ -18,12 +18,10 @@ constexpr std::u16string_view kFortyWithRuby =
 // `range(0)` bytes of UTF-16 from the clipboard: lines of `line` pieces ended
 // by CR LF, in a window of 1350 twips by `height`. "prints" counts the text
 // outputs.
-void Measure(benchmark::State& state, int line, float height, void (*step)(TestForm&),
+void Measure(benchmark::State& state, int line, float height, void (*step)(TestApp&),
              std::u16string_view piece) {
-    TestForm t;
-    t.AsLoaded(10);
-    t.form.FrameMode = 0.0F;
-    t.form.FrameHeight = height;
+    TestApp t;
+    t.Started("\"MS Mincho\",10,1350," + std::to_string(static_cast<int>(height)) + ",0\r\n");
     const auto units = static_cast<std::size_t>(state.range(0)) / sizeof(char16_t);
     while (t.clipboard.text.size() < units) {
         for (int pieces = 0; pieces < line; ++pieces) {
@@ -32,28 +30,28 @@ void Measure(benchmark::State& state, int line, float height, void (*step)(TestF
         t.clipboard.text += u"\r\n";
     }
     t.clipboard.text.resize(units);
-    t.form.Form_Click();
+    t.app.OnClick();
     for ([[maybe_unused]] auto _ : state) {
-        t.window.calls.clear();
+        t.window.surface.calls.clear();
         step(t);
     }
-    state.counters["prints"] = static_cast<double>(t.window.outputs.size());
+    state.counters["prints"] = static_cast<double>(t.window.surface.outputs.size());
 }
 
-// A click that shows the clipboard.
-void Click(TestForm& t) {
-    t.form.ClipShown = 0;
-    t.form.Form_Click();
+// A click that shows the clipboard, as F5 does over what is on display.
+void Click(TestApp& t) {
+    t.app.OnKey(platform::Key::F5);
 }
 // The user's resize, between 40 and 39 cells a column.
-void Resize(TestForm& t) {
+void Resize(TestApp& t) {
     t.window.height = t.window.height == 9150 ? 9000 : 9150;
-    t.form.Form_Resize();
+    t.app.OnResize();
 }
-// One column on from the middle of the text on display.
-void Step(TestForm& t) {
-    t.form.FirstColumn = static_cast<std::int32_t>(t.form.BreakCount / 2);
-    t.form.Form_KeyDown(platform::Key::Left);
+// One column on from the middle of the text on display, or back to it.
+void Step(TestApp& t) {
+    const auto middle = static_cast<std::int32_t>(t.app.View().Laid().starts.size() / 2);
+    const auto first = static_cast<std::int32_t>(t.app.View().FirstColumn());
+    t.app.OnWheel(platform::Wheel::Vertical, first == middle ? -1 : first - middle);
 }
 
 // Sizes of text, timed in milliseconds.

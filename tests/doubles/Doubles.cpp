@@ -1,5 +1,7 @@
 #include "doubles/Doubles.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace ruvo::test {
@@ -24,21 +26,57 @@ std::u16string FakeFiles::FromAnsi(std::string_view bytes) {
     return text;
 }
 
-void FakeCommonDialog::ShowFont() {
-    Record("ShowFont");
-    if (userCancels && cancelError) {
-        throw RuntimeError(ErrorNumber::Cancel);
+std::optional<platform::FontChoice> FakeCommonDialog::ChooseFont(
+    const platform::FontChoice& preset) {
+    Record("ChooseFont", preset.face, preset.points);
+    if (userCancels) {
+        return std::nullopt;
     }
-    if (!userCancels) {
-        fontName = userFontName.value_or(fontName);
-        fontSize = userFontSize.value_or(fontSize);
+    return platform::FontChoice{userFontName.value_or(preset.face),
+                                userFontSize.value_or(preset.points)};
+}
+
+float FakeSurface::Width() {
+    return window_.ClientWidth();
+}
+
+float FakeSurface::Height() {
+    return window_.ClientHeight();
+}
+
+std::int32_t FakeSurface::Pixels(const platform::Font& font) const {
+    return static_cast<std::int32_t>(std::nearbyint(font.size / twipsPerPixel));
+}
+
+std::int32_t FakeSurface::WidthPixels(const platform::Font& font) const {
+    return std::max(static_cast<std::int32_t>(std::nearbyint(Pixels(font) * font.width)), 1);
+}
+
+void FakeSurface::Text(const platform::Font& font, float x, float y, std::u16string_view text) {
+    Record("Text", text);
+    outputs.push_back({x, y, std::u16string(text), !font.vertical});
+    if (font.width != 0) {
+        widths.push_back(WidthPixels(font));
     }
 }
 
+// Half-width characters take half a cell.
+platform::TextExtent FakeSurface::Measure(const platform::Font& font, std::u16string_view text) {
+    const float scale = static_cast<float>(Pixels(font)) / emPixels;
+    float advance = 0;
+    for (const char16_t c : text) {
+        advance += c < 0x250 ? charWidth / 2 : charWidth;
+    }
+    const float widened = font.width == 0 ? 1.0F
+                                          : static_cast<float>(2 * WidthPixels(font)) /
+                                                static_cast<float>(Pixels(font));
+    return {advance * scale * widened, charHeight * scale};
+}
+
 void FakeWindow::SetMenuChecked(platform::MenuItem item, bool on) {
-    static const char* const kNames[] = {"None",   "Hyoji",      "Hfont", "Hfsize", "Hkotei",
-                                         "Hkahen", "Horikaeshi", "Hrubi", "Hjido",  "Hkubun1",
-                                         "Hhelp",  "Hkubun2",    "Hend"};
+    static const char* const kNames[] = {"None",       "Format",       "Font",     "FrameSize",
+                                         "FixedSize",  "VariableSize", "Wrapping", "Ruby",
+                                         "AutoUpdate", "Help",         "Exit"};
     Record("SetMenuChecked", std::string(kNames[static_cast<int>(item)]), on);
     checked[item] = on;
 }

@@ -1,16 +1,19 @@
 #include <string>
 #include <vector>
 
-#include "app/FormFixture.h"
+#include <gtest/gtest.h>
+
+#include "doubles/TestApp.h"
 #include "platform/Error.h"
+#include "settings/SettingsFile.h"
 
 namespace ruvo::test {
 namespace {
 
-// The settings file as the window reads and writes it, beside the program.
-class SettingsFileTest : public FormFixture {
+// The settings file in the program's folder.
+class SettingsFileTest : public ::testing::Test, protected TestApp {
   protected:
-    SettingsFileTest() { form.AppDir = u"C:\\Tools\\"; }
+    static inline const std::u16string kFolder = u"C:\\Tools\\";
 };
 
 // What is read comes back byte for byte when the window keeps its size; the
@@ -40,11 +43,11 @@ TEST_F(SettingsFileTest, ReadThenWrittenAgain) {
         files.files = {{kSettingsPath, c.file}};
         files.calls.clear();
 
-        form.ReadSettings();
-        EXPECT_EQ(Call("", form.CurFontName, form.CurFontSize, form.FrameWidth, form.FrameHeight,
-                       form.FrameMode, form.Wrapping, form.Ruby, form.AutoUpdate),
+        const SettingsRecord read = ReadSettingsFile(files, kFolder);
+        EXPECT_EQ(Call("", read.faceName, read.fontSize, read.frameWidth, read.frameHeight,
+                       read.frameMode, read.wrapping, read.ruby, read.autoUpdate),
                   c.read);
-        form.WriteSettings();
+        WriteSettingsFile(files, kFolder, read);
         EXPECT_EQ(files.files, (std::map<std::u16string, std::string>{{kSettingsPath, c.written}}));
         EXPECT_EQ(Joined(files.calls),
                   "ReadAll(C:\\Tools\\Ruvo.ini),WriteAll(C:\\Tools\\Ruvo.ini.tmp),"
@@ -55,7 +58,6 @@ TEST_F(SettingsFileTest, ReadThenWrittenAgain) {
 // A write goes to a temporary file first: when it fails, the last file stays
 // and the temporary one goes.
 TEST_F(SettingsFileTest, AFailedWriteLeavesThePreviousFile) {
-    form.CurFontName = u"IPAGothic";
     struct Case {
         const char* failing;
         ErrorNumber error;
@@ -67,7 +69,7 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesThePreviousFile) {
         files.onCall = FailOn({c.failing}, c.error);
 
         try {
-            form.WriteSettings();
+            WriteSettingsFile(files, kFolder, {u"IPAGothic", 12, 1350, 8550, 1});
             ADD_FAILURE() << c.number;
         } catch (const RuntimeError& error) {
             EXPECT_EQ(static_cast<int>(error.Number()), c.number);

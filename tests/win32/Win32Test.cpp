@@ -9,6 +9,7 @@
 #include <future>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "app/MenuTree.h"
 #include "platform/Error.h"
@@ -17,6 +18,7 @@
 #include "platform/win32/Win32.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Window.h"
 
 namespace ruvo::win32 {
@@ -47,7 +49,7 @@ using platform::MenuItem;
 struct WindowTest : ::testing::Test {
     // Whether any pixel of the back buffer in the area differs from the background.
     bool HasInk(const RECT& area) {
-        const auto dc = reinterpret_cast<HDC>(window_.DeviceContext());
+        HDC dc = window_.BufferDc();
         bool ink = false;
         for (LONG y = area.top; y < area.bottom; ++y) {
             for (LONG x = area.left; x < area.right; ++x) {
@@ -65,8 +67,8 @@ struct WindowTest : ::testing::Test {
 // at 96 dpi, 10 at 144, where 217.5 pixels are 218), a narrow one not widened to
 // the platform's minimum, and drawing lands at the scale's pixels. Growing the
 // window keeps what the buffer holds; the second place lies in the part it grew
-// by, so ink there before the character is a drawn line end or a grown part not
-// cleared to the background.
+// by, so ink there before the character is a grown part not cleared to the
+// background.
 TEST_F(WindowTest, TwipsFollowTheMonitorsScaleAndTheBufferKeepsTheDrawingAsItGrows) {
     using Case = std::tuple<WORD, float, float, float, float>;  // dpi, twips set, read back
     for (const auto& [dpi, width, height, readWidth, readHeight] :
@@ -76,23 +78,60 @@ TEST_F(WindowTest, TwipsFollowTheMonitorsScaleAndTheBufferKeepsTheDrawingAsItGro
                        reinterpret_cast<LPARAM>(&suggested));
         ::GetWindowRect(window_.Hwnd(), &outer);
         EXPECT_TRUE(::EqualRect(&outer, &suggested)) << dpi << " dpi";
-        EXPECT_FLOAT_EQ(window_.TwipsPerPixelX(), 1440.0F / dpi);
+        EXPECT_FLOAT_EQ(window_.TwipsPerPixel(), 1440.0F / dpi);
         window_.SetWidth(width);
         window_.SetHeight(height);
         EXPECT_EQ(std::pair(window_.Width(), window_.Height()), std::pair(readWidth, readHeight))
             << dpi << " dpi";
     }
-    window_.SetCurrentX(300);
-    window_.SetCurrentY(300);
-    window_.Print(u"あ");
+    platform::Surface& surface = window_.ClientSurface();
+    const platform::Font font{u"MS Mincho", 240};
+    surface.Text(font, 300, 300, u"あ");
     EXPECT_FALSE(HasInk(RECT{0, 0, 30, 100}) || HasInk(RECT{0, 0, 100, 30})) << "ink before 30,30";
     window_.SetWidth(6000);
     EXPECT_TRUE(HasInk(RECT{30, 30, 70, 70})) << "no character at 30,30 after growing";
-    window_.SetCurrentX(3000);  // 300 pixels, past the old buffer's edge
-    window_.Print(u"\r\n");
-    EXPECT_FALSE(HasInk(RECT{295, 25, 360, 70})) << "ink without a character";
-    window_.Print(u"い");
+    EXPECT_FALSE(HasInk(RECT{295, 25, 360, 70})) << "the grown part is not cleared";
+    surface.Text(font, 3000, 300, u"い");  // 300 pixels, past the old buffer's edge
     EXPECT_TRUE(HasInk(RECT{295, 25, 360, 70})) << "no ink in the grown part";
+}
+
+// A font's height is its size in pixels at the resolution, halves to even; a
+// vertical font is the "@" face turned a quarter clockwise; a narrowed one is
+// that fraction of its height wide, at least a pixel.
+TEST(SurfaceTest, LogicalFontsAtTheResolution) {
+    using Case = std::tuple<double, float, bool, double, LONG, LONG>;  // twips, twips a pixel
+    for (const auto& [size, resolution, vertical, width, height, pixels] :
+         {Case{180, 15, true, 0, -12, 0}, Case{200, 15, true, 0, -13, 0},
+          Case{220, 15, false, 0, -15, 0}, Case{180, 8, true, 0, -22, 0},
+          Case{220, 8, true, 0, -28, 0}, Case{2147483640, 15, true, 0, -143165576, 0},
+          Case{200, 15, false, 0.5, -13, 6}, Case{200, 15, false, 0.01, -13, 1}}) {
+        const LOGFONTW font = LogicalFont({u"MS Mincho", size, vertical, width}, resolution);
+        EXPECT_EQ(
+            std::tuple(font.lfHeight, font.lfWidth, font.lfEscapement, font.lfOrientation,
+                       font.lfCharSet, std::wstring(font.lfFaceName)),
+            std::tuple(height, pixels, vertical ? 2700 : 0, vertical ? 2700 : 0,
+                       BYTE{DEFAULT_CHARSET}, std::wstring(vertical ? L"@" : L"") + L"MS Mincho"))
+            << size << " at " << resolution;
+    }
+}
+
+// A surface makes each font once and, when it goes, gives the device context
+// its own font back and deletes every font it made.
+TEST(SurfaceTest, GivesTheContextItsFontBackAndDeletesItsFonts) {
+    UniqueDc dc(::CreateCompatibleDC(nullptr));
+    const HGDIOBJ own = ::GetCurrentObject(dc.get(), OBJ_FONT);
+    std::vector<HGDIOBJ> made;
+    {
+        GdiSurface surface(dc.get(), {}, {10, 10}, RGB(255, 255, 255), 0);
+        for (const double size : {200.0, 300.0, 200.0}) {
+            EXPECT_GT(surface.Measure({u"@MS Mincho", size, true}, u"あ").advance, 0);
+            made.push_back(::GetCurrentObject(dc.get(), OBJ_FONT));
+        }
+        EXPECT_NE(made[0], made[1]);
+        EXPECT_EQ(made[0], made[2]) << "the same font made twice";
+    }
+    EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_FONT), own);
+    EXPECT_EQ(::GetObjectType(made[0]) + ::GetObjectType(made[1]), 0U) << "a font left";
 }
 
 // The view draws with "@" faces, turned for vertical writing; Wine draws the
@@ -101,14 +140,15 @@ TEST_F(WindowTest, EachFaceIsThereAndMeasuresWhatItDraws) {
     using Case = std::tuple<std::u16string, std::uint32_t, std::u16string>;
     for (const auto& [face, charSet, text] :
          {Case{u"@MS Mincho", SHIFTJIS_CHARSET, u"あ"}, Case{u"Marlett", SYMBOL_CHARSET, u"r"}}) {
-        const auto font = window_.CreateFont({.height = -16, .charSet = charSet, .faceName = face});
-        const platform::Handle previous = window_.SelectObject(window_.DeviceContext(), font);
+        UniqueFont font(
+            ::CreateFontW(-16, 0, 0, 0, 0, 0, 0, 0, charSet, 0, 0, 0, 0, ToWide(face).c_str()));
+        SelectionGuard selected(window_.BufferDc(), font.get());
         wchar_t chosen[LF_FACESIZE] = {};
-        ::GetTextFaceW(reinterpret_cast<HDC>(window_.DeviceContext()), LF_FACESIZE, chosen);
+        ::GetTextFaceW(window_.BufferDc(), LF_FACESIZE, chosen);
         EXPECT_EQ(FromWide(chosen), face) << "the font mapper chose another face";
-        EXPECT_GT(window_.TextWidth(text), 0);
-        EXPECT_EQ(window_.SelectObject(window_.DeviceContext(), previous), font);
-        window_.DeleteObject(font);
+        SIZE extent{};
+        ::GetTextExtentPoint32W(window_.BufferDc(), ToWide(text).c_str(), 1, &extent);
+        EXPECT_GT(extent.cx, 0);
     }
 }
 
@@ -127,16 +167,16 @@ TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
     const auto checked = [bar](MenuItem item) {
         return (::GetMenuState(bar, static_cast<UINT>(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
     };
-    EXPECT_TRUE(checked(MenuItem::Hkotei) && !checked(MenuItem::Hkahen));
-    window_.SetMenuChecked(MenuItem::Hkahen, true);
-    window_.SetMenuChecked(MenuItem::Hkotei, false);
-    EXPECT_TRUE(checked(MenuItem::Hkahen) && !checked(MenuItem::Hkotei));
+    EXPECT_TRUE(checked(MenuItem::FixedSize) && !checked(MenuItem::VariableSize));
+    window_.SetMenuChecked(MenuItem::VariableSize, true);
+    window_.SetMenuChecked(MenuItem::FixedSize, false);
+    EXPECT_TRUE(checked(MenuItem::VariableSize) && !checked(MenuItem::FixedSize));
 }
 
 // At its smallest width a window whose menu bar is wider than the system's
 // smallest window still shows that bar's item whole, on one row.
 TEST(SmallestWidthTest, KeepsAWideMenuBarWhole) {
-    const platform::MenuEntry wide[] = {{MenuItem::Hyoji, MenuItem::None,
+    const platform::MenuEntry wide[] = {{MenuItem::Format, MenuItem::None,
                                          u"縦書きで表示するための書式(&O)",
                                          platform::MenuKind::DropDown, false}};
     Win32Window window(::GetModuleHandleW(nullptr), wide);
@@ -193,8 +233,8 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     }
     for (const auto& [message, wParam, lParam] :
          {change, down, change, up, change,
-          Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::Hkahen), 0},
-          Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::Hyoji), 0}, up, down,
+          Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::VariableSize), 0},
+          Input{WM_COMMAND, static_cast<WPARAM>(MenuItem::Format), 0}, up, down,
           Input{WM_LBUTTONUP, 0, MAKELPARAM(20, 30000)}, Input{WM_KEYDOWN, VK_NEXT, 0},
           Input{WM_KEYDOWN, VK_F1, 0},
           Input{WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-2 * WHEEL_DELTA)), 0},
@@ -212,7 +252,7 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     }
     EXPECT_CALL(events, MouseWheel(platform::Wheel::VerticalWithCtrl, 1));
     EXPECT_CALL(events, Click());
-    EXPECT_CALL(events, Command(MenuItem::Hkahen)).WillOnce([this] {
+    EXPECT_CALL(events, Command(MenuItem::VariableSize)).WillOnce([this] {
         MSG timer{};  // a chooser's modal loop runs the window's timers
         for (int wait = 0;
              wait < 100 && !::PeekMessageW(&timer, window_.Hwnd(), WM_TIMER, WM_TIMER, PM_REMOVE);

@@ -1,8 +1,8 @@
 #pragma once
 
 // The one way the Windows layer includes the OS headers: wide API, no
-// min/max macros, and no CreateFont macro, which would rename the window's
-// CreateFont member in this layer only.
+// min/max macros, and no ChooseFont macro, which would rename the dialogs'
+// ChooseFont member in this layer only.
 #ifndef UNICODE
 #define UNICODE
 #endif
@@ -18,4 +18,6 @@
 
 #include <windows.h>
 
-#undef CreateFont
+#include <commdlg.h>
+
+#undef ChooseFont

@@ -32,97 +32,44 @@ UniqueDc DefaultPrinterDc() {
 
 }  // namespace
 
-void Win32CommonDialog::SetCancelError(bool on) {
-    cancelError_ = on;
-}
-
-void Win32CommonDialog::SetFlags(std::int32_t flags) {
-    flags_ = flags;
-}
-
-void Win32CommonDialog::SetFontName(const std::u16string& name) {
-    fontName_ = name;
-}
-
-std::u16string Win32CommonDialog::FontName() {
-    return fontName_;
-}
-
-void Win32CommonDialog::SetFontSize(float points) {
-    fontSize_ = points;
-}
-
-float Win32CommonDialog::FontSize() {
-    return fontSize_;
-}
-
-void Win32CommonDialog::SetFontBold(bool on) {
-    fontBold_ = on;
-}
-
-void Win32CommonDialog::SetFontItalic(bool on) {
-    fontItalic_ = on;
-}
-
-void Win32CommonDialog::ShowFont() {
+std::optional<platform::FontChoice> Win32CommonDialog::ChooseFont(
+    const platform::FontChoice& preset) {
     int pixelsPerInch = 0;
     {
         WindowDc screen(nullptr);
         pixelsPerInch = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
     }
-    LOGFONTW preset{};
-    preset.lfHeight = -ToInt32(static_cast<double>(fontSize_) * pixelsPerInch / kPointsPerInch);
-    preset.lfWeight = fontBold_ ? FW_BOLD : FW_NORMAL;
-    preset.lfItalic = fontItalic_ ? TRUE : FALSE;
-    preset.lfCharSet = DEFAULT_CHARSET;
-    const std::wstring face = ToWide(fontName_);
+    LOGFONTW chosen{};
+    chosen.lfHeight = -ToInt32(static_cast<double>(preset.points) * pixelsPerInch / kPointsPerInch);
+    chosen.lfWeight = FW_NORMAL;
+    chosen.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring face = ToWide(preset.face);
     std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1),
-                preset.lfFaceName);
+                chosen.lfFaceName);
 
-    auto flags = static_cast<DWORD>(flags_) | CF_INITTOLOGFONTSTRUCT;
-    UniqueDc printer;
-    if ((flags & CF_PRINTERFONTS) != 0) {
-        printer = DefaultPrinterDc();
-        if (!printer) {
-            // Without a printer the chooser would fail; offer the screen's fonts.
-            flags = (flags & ~static_cast<DWORD>(CF_PRINTERFONTS)) | CF_SCREENFONTS;
-        }
-    }
-
+    // Without a printer the chooser would fail; it offers the screen's fonts then.
+    const UniqueDc printer = DefaultPrinterDc();
     CHOOSEFONTW chooser{};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = owner_;
     chooser.hDC = printer.get();
-    chooser.lpLogFont = &preset;
-    chooser.iPointSize = ToInt32(static_cast<double>(fontSize_) * 10.0);
-    chooser.Flags = flags;
+    chooser.lpLogFont = &chosen;
+    chooser.iPointSize = ToInt32(static_cast<double>(preset.points) * 10.0);
+    chooser.Flags = CF_SCREENFONTS | (printer ? CF_PRINTERFONTS : 0) | CF_INITTOLOGFONTSTRUCT;
     if (!::ChooseFontW(&chooser)) {
-        if (cancelError_) {
-            throw RuntimeError(ErrorNumber::Cancel);
-        }
         if (::CommDlgExtendedError() != 0) {
             throw RuntimeError(ErrorNumber::Unexpected, u"ChooseFontW");
         }
-        return;
+        return std::nullopt;
     }
-    fontName_ = FromWide(preset.lfFaceName);
-    fontSize_ = static_cast<float>(chooser.iPointSize) / 10.0F;
-    fontBold_ = preset.lfWeight >= FW_BOLD;
-    fontItalic_ = preset.lfItalic != FALSE;
+    return platform::FontChoice{FromWide(chosen.lfFaceName),
+                                static_cast<float>(chooser.iPointSize) / 10.0F};
 }
 
-void Win32CommonDialog::SetHelpCommand(std::int16_t command) {
-    helpCommand_ = command;
-}
-
-void Win32CommonDialog::SetHelpFile(const std::u16string& path) {
-    helpFile_ = path;
-}
-
-void Win32CommonDialog::ShowHelp() {
-    const std::wstring file = ToWide(helpFile_);
-    if (!::WinHelpW(owner_, file.c_str(), static_cast<UINT>(helpCommand_), 0)) {
-        throw RuntimeError(ErrorNumber::PathFileAccess, helpFile_);
+void Win32CommonDialog::ShowHelpFile(const std::u16string& path) {
+    const std::wstring file = ToWide(path);
+    if (!::WinHelpW(owner_, file.c_str(), HELP_FORCEFILE, 0)) {
+        throw RuntimeError(ErrorNumber::PathFileAccess, path);
     }
 }
 

@@ -53,16 +53,15 @@ Win32Window::Win32Window(HINSTANCE instance, std::span<const platform::MenuEntry
     : menuTree_(menu) {
     {
         WindowDc screen(nullptr);
-        twipsPerPixelX_ = TwipsPerPixel(::GetDeviceCaps(screen.get(), LOGPIXELSX));
-        twipsPerPixelY_ = TwipsPerPixel(::GetDeviceCaps(screen.get(), LOGPIXELSY));
+        resolution_ = {win32::TwipsPerPixel(::GetDeviceCaps(screen.get(), LOGPIXELSX)),
+                       win32::TwipsPerPixel(::GetDeviceCaps(screen.get(), LOGPIXELSY))};
         buffer_.reset(::CreateCompatibleDC(screen.get()));
     }
     if (!buffer_) {
         throw RuntimeError(ErrorNumber::OutOfMemory);
     }
     bufferOriginalBitmap_ = ::GetCurrentObject(buffer_.get(), OBJ_BITMAP);
-    ::SetBkMode(buffer_.get(), TRANSPARENT);
-    ::SetTextColor(buffer_.get(), ::GetSysColor(COLOR_BTNTEXT));
+    client_ = std::make_unique<Client>(*this);
     GrowBuffer(kInitialClientWidth, kInitialClientHeight);
 
     RegisterWindowClass(instance, &Procedure);
@@ -89,6 +88,7 @@ Win32Window::Win32Window(HINSTANCE instance, std::span<const platform::MenuEntry
 
 Win32Window::~Win32Window() {
     window_.reset();
+    client_.reset();
     ::SelectObject(buffer_.get(), bufferOriginalBitmap_);
 }
 
@@ -251,10 +251,6 @@ void Win32Window::ClipboardChanged() noexcept {
     if (!clipboardPending_) {
         Raise([this] { events_->ClipboardChange(); });
     }
-}
-
-platform::Handle Win32Window::WindowHandle() {
-    return ToHandle(window_.get());
 }
 
 void Win32Window::End() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "platform/Window.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32.h"
+#include "platform/win32/Win32Surface.h"
 
 namespace ruvo::win32 {
 
@@ -43,45 +45,35 @@ class Win32Window final : public platform::Window {
     ~Win32Window() override;
 
     HWND Hwnd() const noexcept { return window_.get(); }
+    // The back buffer, which the client area shows.
+    HDC BufferDc() const noexcept { return buffer_.get(); }
 
     // Runs the load handler, then the message loop until the window is gone.
     // Returns the program's exit code.
     int Run(WindowEvents& events);
 
-    platform::Handle WindowHandle() override;
-    platform::Handle DeviceContext() override;
     float Width() override;
     void SetWidth(float twips) override;
     float Height() override;
     void SetHeight(float twips) override;
-    float ScaleWidth() override;
-    float ScaleHeight() override;
+    float ClientWidth() override;
+    float ClientHeight() override;
     float AvailableWidth() override;
     float AvailableHeight() override;
     float SmallestWidth() override;
     float ScrollBarBreadth(platform::ScrollBar bar) override;
-    float CurrentX() override;
-    void SetCurrentX(float twips) override;
-    float CurrentY() override;
-    void SetCurrentY(float twips) override;
-    void Cls() override;
-    void Print(std::u16string_view text) override;
-    float TextWidth(std::u16string_view text) override;
-    float TextHeight(std::u16string_view text) override;
-    float TwipsPerPixelX() override;
+    float TwipsPerPixel() override;
+    void ShowTopmost(std::int32_t widthPixels, std::int32_t heightPixels) override;
     void SetScrollBar(platform::ScrollBar bar, const platform::ScrollBarState& state) override;
     void SetMenuChecked(platform::MenuItem item, bool checked) override;
+    platform::Surface& ClientSurface() override;
     void End() override;
     void ReportError(const RuntimeError& error) override;
     void ShowMessage(std::u16string_view text) override;
-    void SetWindowPos(platform::Handle window, platform::Handle insertAfter, std::int32_t x,
-                      std::int32_t y, std::int32_t cx, std::int32_t cy,
-                      std::uint32_t flags) override;
-    platform::Handle CreateFont(const platform::FontRequest& request) override;
-    platform::Handle SelectObject(platform::Handle deviceContext, platform::Handle object) override;
-    void DeleteObject(platform::Handle object) override;
 
   private:
+    class Client;
+
     // The window and its message procedure: Win32Window.cpp.
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -113,7 +105,8 @@ class Win32Window final : public platform::Window {
 
     // Drawing: Win32WindowDrawing.cpp.
     void GrowBuffer(LONG width, LONG height) noexcept;
-    SIZE Extent(std::u16string_view text);
+    // The client area needs painting from the buffer.
+    void Invalidate() noexcept;
 
     WindowEvents* events_ = nullptr;
     bool inHandler_ = false;
@@ -128,15 +121,13 @@ class Win32Window final : public platform::Window {
     int wheelPending_ = 0;  // parts of a notch from fine-grained wheels
     int tiltPending_ = 0;
 
-    float twipsPerPixelX_;
-    float twipsPerPixelY_;
+    Resolution resolution_;
 
-    float currentX_ = 0;
-    float currentY_ = 0;
     UniqueDc buffer_;
     HGDIOBJ bufferOriginalBitmap_ = nullptr;
     UniqueBitmap bufferBitmap_;
     SIZE bufferSize_{};
+    std::unique_ptr<Client> client_;  // draws on the buffer
 
     // Declared last, so destroyed first, before the buffer it paints from.
     UniqueWindow window_;

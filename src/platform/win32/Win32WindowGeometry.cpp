@@ -36,64 +36,63 @@ SIZE Win32Window::RoomInWorkArea() const {
 }
 
 float Win32Window::Width() {
-    return PixelsToTwips(OuterPixels().cx, twipsPerPixelX_);
+    return PixelsToTwips(OuterPixels().cx, resolution_.x);
 }
 
 void Win32Window::SetWidth(float twips) {
     SIZE size = OuterPixels();
-    size.cx = TwipsToPixels(twips, twipsPerPixelX_);
+    size.cx = TwipsToPixels(twips, resolution_.x);
     ResizeOuter(size);
 }
 
 float Win32Window::Height() {
-    return PixelsToTwips(OuterPixels().cy, twipsPerPixelY_);
+    return PixelsToTwips(OuterPixels().cy, resolution_.y);
 }
 
 void Win32Window::SetHeight(float twips) {
     SIZE size = OuterPixels();
-    size.cy = TwipsToPixels(twips, twipsPerPixelY_);
+    size.cy = TwipsToPixels(twips, resolution_.y);
     ResizeOuter(size);
 }
 
-float Win32Window::ScaleWidth() {
+float Win32Window::ClientWidth() {
     RECT client{};
     ::GetClientRect(window_.get(), &client);
-    return PixelsToTwips(client.right, twipsPerPixelX_);
+    return PixelsToTwips(client.right, resolution_.x);
 }
 
-float Win32Window::ScaleHeight() {
+float Win32Window::ClientHeight() {
     RECT client{};
     ::GetClientRect(window_.get(), &client);
-    return PixelsToTwips(client.bottom, twipsPerPixelY_);
+    return PixelsToTwips(client.bottom, resolution_.y);
 }
 
 float Win32Window::AvailableWidth() {
-    return PixelsToTwips(RoomInWorkArea().cx, twipsPerPixelX_);
+    return PixelsToTwips(RoomInWorkArea().cx, resolution_.x);
 }
 
 float Win32Window::AvailableHeight() {
-    return PixelsToTwips(RoomInWorkArea().cy, twipsPerPixelY_);
+    return PixelsToTwips(RoomInWorkArea().cy, resolution_.y);
 }
 
 float Win32Window::SmallestWidth() {
     // The system's smallest window with a caption shows its buttons whole.
     return std::max(menuBarWidth_,
-                    PixelsToTwips(WindowMetric(window_.get(), SM_CXMIN), twipsPerPixelX_));
+                    PixelsToTwips(WindowMetric(window_.get(), SM_CXMIN), resolution_.x));
 }
 
 void Win32Window::SetDpi(UINT x, UINT y) noexcept {
-    twipsPerPixelX_ = TwipsPerPixel(static_cast<int>(x));
-    twipsPerPixelY_ = TwipsPerPixel(static_cast<int>(y));
+    resolution_ = {win32::TwipsPerPixel(static_cast<int>(x)),
+                   win32::TwipsPerPixel(static_cast<int>(y))};
+    client_->SetResolution(resolution_);
 }
 
-float Win32Window::TwipsPerPixelX() {
-    return twipsPerPixelX_;
+float Win32Window::TwipsPerPixel() {
+    return resolution_.x;
 }
 
-void Win32Window::SetWindowPos(platform::Handle window, platform::Handle insertAfter,
-                               std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,
-                               std::uint32_t flags) {
-    ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
+void Win32Window::ShowTopmost(std::int32_t widthPixels, std::int32_t heightPixels) {
+    ::SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, widthPixels, heightPixels, SWP_SHOWWINDOW);
 }
 
 }  // namespace ruvo::win32

@@ -5,16 +5,6 @@
 
 namespace ruvo::win32 {
 
-// The program passes OS handles around as opaque numbers.
-inline HWND ToHwnd(platform::Handle handle) {
-    return reinterpret_cast<HWND>(handle);
-}
-
-template <typename T>
-platform::Handle ToHandle(T handle) {
-    return reinterpret_cast<platform::Handle>(handle);
-}
-
 // The window's own resolution in dots per inch; 0 where the system keeps one
 // for the whole screen. GetDpiForWindow is looked up at run time, so that the
 // program still starts on systems that lack it.
@@ -37,6 +27,30 @@ inline int WindowMetric(HWND window, int index) {
     return getSystemMetricsForDpi != nullptr && dpi != 0 ? getSystemMetricsForDpi(index, dpi)
                                                          : ::GetSystemMetrics(index);
 }
+
+// The buffer as the client area shows it: as large as the client area, and
+// every change painted on the screen when the system next asks.
+class Win32Window::Client final : public GdiSurface {
+  public:
+    explicit Client(Win32Window& window) noexcept
+        : GdiSurface(window.buffer_.get(), window.resolution_, {}, ::GetSysColor(COLOR_WINDOW),
+                     ::GetSysColor(COLOR_BTNTEXT)),
+          window_(window) {}
+
+    float Width() override { return window_.ClientWidth(); }
+    float Height() override { return window_.ClientHeight(); }
+    void Clear() override {
+        GdiSurface::Clear();
+        window_.Invalidate();
+    }
+    void Text(const platform::Font& font, float x, float y, std::u16string_view text) override {
+        GdiSurface::Text(font, x, y, text);
+        window_.Invalidate();
+    }
+
+  private:
+    Win32Window& window_;
+};
 
 // Here, not in one source file: the message procedure and the scrolling input both raise events.
 template <typename Event>

@@ -70,7 +70,7 @@ float Win32Window::MeasureMenuBar() {
         return 0;
     }
     // As much frame right of the items as left of them.
-    return PixelsToTwips(right - outer.left + (left - outer.left), twipsPerPixelX_);
+    return PixelsToTwips(right - outer.left + (left - outer.left), resolution_.x);
 }
 
 }  // namespace ruvo::win32

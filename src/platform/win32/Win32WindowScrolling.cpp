@@ -142,8 +142,8 @@ void Win32Window::SetScrollBar(platform::ScrollBar bar, const platform::ScrollBa
 
 float Win32Window::ScrollBarBreadth(platform::ScrollBar bar) {
     return bar == platform::ScrollBar::Horizontal
-               ? PixelsToTwips(WindowMetric(window_.get(), SM_CYHSCROLL), twipsPerPixelY_)
-               : PixelsToTwips(WindowMetric(window_.get(), SM_CXVSCROLL), twipsPerPixelX_);
+               ? PixelsToTwips(WindowMetric(window_.get(), SM_CYHSCROLL), resolution_.y)
+               : PixelsToTwips(WindowMetric(window_.get(), SM_CXVSCROLL), resolution_.x);
 }
 
 }  // namespace ruvo::win32

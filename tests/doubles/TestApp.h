@@ -4,28 +4,25 @@
 #include <set>
 #include <string>
 
-#include "app/frmMain.h"
+#include "app/App.h"
 #include "doubles/Doubles.h"
 
 namespace ruvo::test {
 
-// frmMain on doubles of every platform service, with the executable in
-// C:\Tools and the worked example as its settings file.
-struct TestForm {
+// The program on doubles of every platform service, with the executable in
+// C:\Tools and a settings file there, the worked example unless told.
+struct TestApp {
     static constexpr char kExampleLine[] = "\"MS Mincho\",12,1350,8550,1\r\n";
     static inline const std::u16string kSettingsPath = u"C:\\Tools\\Ruvo.ini";
-    static inline const std::u16string kTemporaryPath = u"C:\\Tools\\Ruvo.ini.tmp";
 
-    TestForm() { files.files[kSettingsPath] = kExampleLine; }
+    TestApp() { files.files[kSettingsPath] = kExampleLine; }
 
-    // The state start-up leaves from the worked example, without running it.
-    void AsLoaded(std::int32_t fontSize = 12) {
-        form.AppDir = u"C:\\Tools\\";
-        form.CurFontName = u"MS Mincho";
-        form.CurFontSize = fontSize;
-        form.FrameWidth = 1350;
-        form.FrameHeight = 8550;
-        form.FrameMode = 1.0F;
+    // Starts with this settings line, and forgets what start-up did.
+    void Started(const std::string& line = kExampleLine) {
+        files.files[kSettingsPath] = line;
+        app.Start();
+        window.calls.clear();
+        files.calls.clear();
     }
 
     // The settings file's bytes; empty when there is none.
@@ -48,7 +45,7 @@ struct TestForm {
     FakeClipboard clipboard;
     FakeCommonDialog dialog;
     FakeFiles files;
-    frmMain form{window, clipboard, dialog, files};
+    App app{window, clipboard, dialog, files};
 };
 
 }  // namespace ruvo::test

@@ -1,11 +1,11 @@
-// Win32.h before any other OS header: it keeps the CreateFont macro out of
+// Win32.h before any other OS header: it keeps the ChooseFont macro out of
 // the core's headers.
 #include "platform/win32/Win32.h"
 
 #include <objbase.h>
 
+#include "app/App.h"
 #include "app/MenuTree.h"
-#include "app/frmMain.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32CommonDialog.h"
 #include "platform/win32/Win32Files.h"
@@ -13,42 +13,42 @@
 
 namespace {
 
-// Hands the window's events to frmMain's handlers, each through Dispatch.
-class FormEvents final : public ruvo::win32::WindowEvents {
+// Hands the window's events to the program's handlers, each through Dispatch.
+class AppEvents final : public ruvo::win32::WindowEvents {
   public:
-    explicit FormEvents(ruvo::frmMain& form) : form_(form) {}
+    explicit AppEvents(ruvo::App& app) : app_(app) {}
 
     void Load() noexcept override {
-        form_.Dispatch([this] { form_.Form_Load(); });
+        app_.Dispatch([this] { app_.Start(); });
     }
     void Click() noexcept override {
-        form_.Dispatch([this] { form_.Form_Click(); });
+        app_.Dispatch([this] { app_.OnClick(); });
     }
     void Command(ruvo::platform::MenuItem item) noexcept override {
-        form_.Dispatch([this, item] { form_.Menu_Click(item); });
+        app_.Dispatch([this, item] { app_.OnMenu(item); });
     }
     void KeyDown(ruvo::platform::Key key) noexcept override {
-        form_.Dispatch([this, key] { form_.Form_KeyDown(key); });
+        app_.Dispatch([this, key] { app_.OnKey(key); });
     }
     void MouseWheel(ruvo::platform::Wheel wheel, std::int32_t notches) noexcept override {
-        form_.Dispatch([this, wheel, notches] { form_.Form_MouseWheel(wheel, notches); });
+        app_.Dispatch([this, wheel, notches] { app_.OnWheel(wheel, notches); });
     }
     void Scroll(ruvo::platform::ScrollBar bar, ruvo::platform::ScrollRequest request,
                 std::int32_t position) noexcept override {
-        form_.Dispatch([&] { form_.Form_Scroll(bar, request, position); });
+        app_.Dispatch([&] { app_.OnScrollBar(bar, request, position); });
     }
     void Resize() noexcept override {
-        form_.Dispatch([this] { form_.Form_Resize(); });
+        app_.Dispatch([this] { app_.OnResize(); });
     }
     void ClipboardChange() noexcept override {
-        form_.Dispatch([this] { form_.Form_ClipboardChange(); });
+        app_.Dispatch([this] { app_.OnClipboardChange(); });
     }
     void Unload() noexcept override {
-        form_.Dispatch([this] { form_.Form_Unload(); });
+        app_.Dispatch([this] { app_.OnClose(); });
     }
 
   private:
-    ruvo::frmMain& form_;
+    ruvo::App& app_;
 };
 
 // The help page opens through ShellExecuteW, which may hand it to shell
@@ -79,8 +79,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         ruvo::win32::Win32Clipboard clipboard;
         ruvo::win32::Win32CommonDialog commonDialog(window.Hwnd());
         ruvo::win32::Win32Files files;
-        ruvo::frmMain form(window, clipboard, commonDialog, files);
-        FormEvents events(form);
+        ruvo::App app(window, clipboard, commonDialog, files);
+        AppEvents events(app);
         return window.Run(events);
     } catch (const ruvo::RuntimeError& error) {
         // The window could not be made: report without an owner.

@@ -1,0 +1,260 @@
+// What the reader does to the text on display: clicks, keys, the wheel and
+// the bars, resizes, copies while 自動更新, and sizes and fonts chosen.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <tuple>
+
+#include "doubles/Seen.h"
+#include "doubles/TestApp.h"
+
+namespace ruvo::test {
+namespace {
+
+using platform::Key;
+using platform::ScrollRequest;
+using platform::Wheel;
+using Bar = platform::ScrollBar;
+
+// A started program at 10 points in 固定 without wrapping, in a window of
+// 1350 × 8550 twips.
+class ReadingTest : public ::testing::Test, protected TestApp {
+  protected:
+    ReadingTest() { Started("\"MS Mincho\",10,1350,8550,0,0,1,0\r\n"); }
+
+    void Show(const std::u16string& text) {
+        clipboard.text = text;
+        app.OnKey(Key::F5);
+    }
+};
+
+// A showing click that fails on the way is reported, saves nothing and
+// leaves the next click to show again.
+TEST_F(ReadingTest, AShowingThatFailsIsReportedAndSavesNothing) {
+    const std::tuple<std::function<void(TestApp&)>, int> failures[] = {
+        {[](TestApp& t) { t.clipboard.busy = true; }, 521},
+        {[](TestApp& t) { t.window.surface.charWidth = 3e38F; }, 6},  // fits no window
+        {[](TestApp& t) { t.window.surface.onCall = FailOn({"Text"}); }, 68},
+    };
+    for (const auto& [fail, number] : failures) {
+        TestApp run;
+        run.Started("\"MS Mincho\",10,1350,8550,1\r\n");
+        run.clipboard.text = u"ab";
+        fail(run);
+
+        EXPECT_FALSE(run.app.Dispatch([&] { run.app.OnClick(); }));
+
+        EXPECT_EQ(Joined(run.files.calls), "") << number;
+        EXPECT_EQ(static_cast<int>(run.window.reports.at(0).Number()), number);
+        EXPECT_FALSE(run.app.TextShown()) << number;
+    }
+}
+
+// From column 5, cell 5 of 20 columns of 60 cells (3 columns and 36 cells a
+// page, so 17 and 24 are as far as they go). Nothing is written or resized.
+TEST_F(ReadingTest, KeysWheelsAndBarsMoveThroughTheText) {
+    using Input = std::function<void(App&)>;
+    const auto key = [](Key k) -> Input { return [k](App& a) { a.OnKey(k); }; };
+    const auto wheel = [](Wheel w, int n) -> Input { return [w, n](App& a) { a.OnWheel(w, n); }; };
+    const auto bar = [](Bar b, ScrollRequest r, int position = 0) -> Input {
+        return [b, r, position](App& a) { a.OnScrollBar(b, r, position); };
+    };
+    const Bar h = Bar::Horizontal, v = Bar::Vertical;
+    const std::tuple<Input, int, int> cases[] = {
+        {key(Key::Left), 6, 5},
+        {key(Key::Right), 4, 5},
+        {key(Key::PageDown), 8, 5},
+        {key(Key::PageUp), 2, 5},
+        {key(Key::Home), 0, 5},
+        {key(Key::End), 17, 5},
+        {key(Key::Up), 5, 4},
+        {key(Key::Down), 5, 6},
+        {wheel(Wheel::Vertical, 1), 4, 5},
+        {wheel(Wheel::Vertical, -2), 7, 5},
+        {wheel(Wheel::Vertical, 100), 0, 5},
+        {wheel(Wheel::Vertical, -100), 17, 5},
+        {wheel(Wheel::VerticalWithShift, -1), 5, 6},
+        {wheel(Wheel::Horizontal, 1), 4, 5},
+        {bar(h, ScrollRequest::LineLess), 6, 5},
+        {bar(h, ScrollRequest::LineMore), 4, 5},
+        {bar(h, ScrollRequest::PageLess), 8, 5},
+        {bar(h, ScrollRequest::PageMore), 2, 5},
+        {bar(h, ScrollRequest::ToMinimum), 17, 5},
+        {bar(h, ScrollRequest::ToMaximum), 0, 5},
+        {bar(h, ScrollRequest::ToPosition, 17), 0, 5},
+        {bar(h, ScrollRequest::ToPosition, 3), 14, 5},
+        {bar(v, ScrollRequest::LineLess), 5, 4},
+        {bar(v, ScrollRequest::PageMore), 5, 24},
+        {bar(v, ScrollRequest::ToMinimum), 5, 0},
+        {bar(v, ScrollRequest::ToMaximum), 5, 24},
+        {bar(v, ScrollRequest::ToPosition, 10), 5, 10},
+    };
+    Show(Grid(20, 60));
+    window.calls.clear();
+    files.calls.clear();
+    for (const auto& [input, column, cell] : cases) {
+        app.OnScrollBar(h, ScrollRequest::ToPosition, 12);
+        app.OnScrollBar(v, ScrollRequest::ToPosition, 5);
+
+        input(app);
+
+        const std::u16string first(1, Named(column, cell));
+        EXPECT_EQ(Seen(window, 1), "1350x8550 " + Utf8(first) + "@926.25,195" +
+                                       Call(" H", 19, 3, 17 - column) + Call(" V", 59, 36, cell));
+    }
+    EXPECT_EQ(Joined(files.calls) + Joined(window.calls), "") << "scrolling wrote or resized";
+}
+
+// A showing click starts at the beginning, a clearing one keeps the size,
+// hides the bars and leaves the clipboard alone; a hand resize keeps the
+// first column at the right edge; before anything is shown, and after a
+// clearing click, keys do nothing.
+TEST_F(ReadingTest, ClicksAndResizesAroundScrolling) {
+    app.OnKey(Key::End);
+    EXPECT_TRUE(window.calls.empty() && window.surface.calls.empty());
+    clipboard.text = Grid(20, 60);
+    app.OnClick();
+    app.OnKey(Key::PageDown);
+    app.OnKey(Key::Down);
+    window.width = 2000;  // 5 columns a page
+    app.OnResize();
+    EXPECT_EQ(Seen(window, 1), "2000x8550 " + Utf8(std::u16string(1, Named(3, 1))) +
+                                   "@1576.25,195 H(19,5,12) V(59,36,1)");
+    app.OnClick();
+    EXPECT_EQ(Seen(window), "2000x8550");
+    window.surface.calls.clear();
+    app.OnKey(Key::Home);
+    EXPECT_TRUE(window.surface.calls.empty()) << "nothing on display to scroll";
+    app.OnClick();
+    EXPECT_EQ(Seen(window, 1), "2000x8550 " + Utf8(std::u16string(1, Named(0, 0))) +
+                                   "@1576.25,195 H(19,5,15) V(59,36,0)");
+    window.width = 6500;  // room for every column and cell
+    window.height = 13000;
+    app.OnResize();
+    EXPECT_EQ(BarsSeen(window), "");
+    EXPECT_EQ(clipboard.reads, 2) << "a clearing click read the clipboard";
+}
+
+// 折り返し lays the text out again at once, from the character at the top,
+// fitting the window in the variable mode; the menu items write nothing.
+TEST_F(ReadingTest, TheReadingOptionsTakeEffectAtOnce) {
+    Show(Grid(1, 200));
+    app.OnKey(Key::Down);
+    app.OnMenu(platform::MenuItem::VariableSize);
+    window.availableHeight = 3100;  // ten cells
+    files.calls.clear();
+    app.OnMenu(platform::MenuItem::Wrapping);
+    EXPECT_EQ(ColumnsSeen(window) + " " + Utf8(window.surface.outputs.at(0).text),
+              "5970x3045 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 10 " +
+                  Utf8(std::u16string(1, Named(0, 0))));
+    app.OnMenu(platform::MenuItem::Ruby);
+    EXPECT_EQ(std::tuple(window.checked[platform::MenuItem::Wrapping],
+                         window.checked[platform::MenuItem::Ruby], app.View().Typeset().ruby),
+              std::tuple(true, false, false));
+    EXPECT_TRUE(files.calls.empty()) << "a menu item wrote the settings";
+}
+
+// With 自動更新 a new text on the clipboard takes the place of the text on
+// display as a showing click shows it, 固定 keeping the size the user gave the
+// window, and the settings are written with that size. The item unchecked, a
+// cleared view, a clipboard without text or a busy one leave the window and
+// the file as they are, and nothing is reported.
+TEST_F(ReadingTest, AClipboardChangeShowsANewTextOverAShownOneWhileAutoUpdating) {
+    const std::function<void(TestApp&)> cases[] = {
+        [](TestApp&) {},
+        [](TestApp& t) {
+            t.app.OnMenu(platform::MenuItem::FixedSize);
+            t.window.width = 2000, t.window.height = 5000;
+        },
+        [](TestApp& t) { t.app.OnMenu(platform::MenuItem::AutoUpdate); },
+        [](TestApp& t) { t.app.OnClick(); },
+        [](TestApp& t) { t.clipboard.text.clear(); },
+        [](TestApp& t) { t.clipboard.busy = true; }};
+    const std::string shown[] = {"420x1485 あ@251.25,195 い@251.25,390",
+                                 "2000x5000 あ@1831.25,195 い@1831.25,390"};
+    for (const auto& arrange : cases) {
+        TestApp run;
+        run.Started("\"MS Mincho\",10,1350,8550,1,1,1,1\r\n");
+        run.clipboard.text = Grid(20, 60);
+        run.app.OnClick();
+        run.clipboard.text = u"あい";
+        arrange(run);
+        const std::string before = Seen(run.window), saved = run.SavedFile();
+
+        run.app.Dispatch([&] { run.app.OnClipboardChange(); });
+
+        const auto i = &arrange - cases;
+        EXPECT_EQ(Seen(run.window), i < 2 ? shown[i] : before);
+        EXPECT_EQ(run.SavedFile(), i < 2 ? "\"MS Mincho\",10," + Num(run.window.width) + "," +
+                                               Num(run.window.height) + (i == 0 ? ",1" : ",0") +
+                                               ",1,1,1\r\n"
+                                         : saved);
+        EXPECT_TRUE(run.window.reports.empty());
+    }
+}
+
+// F5 shows the clipboard's text whatever is on display, Esc clears what is.
+// Ctrl with the wheel, + or - steps along the usual sizes (from between two
+// to the neighbour, past the ends nowhere), Ctrl+0 goes back to 12 points;
+// a new size is saved, an unchanged one writes nothing.
+TEST_F(ReadingTest, TheReadersKeys) {
+    app.OnKey(Key::Escape);
+    for (const std::u16string text : {u"あ", u"い"}) {
+        Show(text);
+        EXPECT_EQ(Seen(window), "1350x8550 " + Utf8(text) + "@1181.25,195 \u3000@1181.25,390");
+    }
+    app.OnKey(Key::Escape);
+    EXPECT_EQ(Seen(window) + std::to_string(app.TextShown()), "1350x85500");
+    const int steps[][3] = {{12, 1, 14},   {12, -1, 11},  {13, 1, 14},  {13, -1, 12},
+                            {10, 3, 14},   {5, 1, 8},     {8, -1, 8},   {72, 1, 72},
+                            {100, -1, 72}, {100, 1, 100}, {36, -273, 8}};
+    for (const auto& [from, notches, to] : steps) {
+        Started("\"MS Mincho\"," + std::to_string(from) + ",1350,8550,1\r\n");
+        app.OnWheel(Wheel::VerticalWithCtrl, notches);
+        EXPECT_EQ(std::tuple(app.Settings().fontSize, files.calls.size()),
+                  std::tuple(to, from == to ? 0U : 2U));
+    }
+    for (const auto& [from, key, to] :
+         {std::tuple(28, Key::CtrlPlus, 36), std::tuple(28, Key::CtrlMinus, 26),
+          std::tuple(40, Key::CtrlZero, 12)}) {
+        Started("\"MS Mincho\"," + std::to_string(from) + ",1350,8550,1\r\n");
+        app.OnKey(key);
+        EXPECT_TRUE(SavedFile().starts_with("\"MS Mincho\"," + std::to_string(to) + ",")) << from;
+    }
+}
+
+// The text on display is laid out again at once in the chosen font, the
+// variable mode fitting the window, from the character at the top of the
+// first column on screen. A font the platform will not make leaves the view,
+// the font and the file as they were, and says which it was.
+TEST_F(ReadingTest, AChosenFontShowsAtOnceOrIsRefused) {
+    Started();
+    Show(u"あ\r\nか\r\n" + std::u16string(60, u'\n'));  // wider than the screen
+    app.OnKey(Key::Left);
+    dialog.userFontName = u"IPAGothic";
+    dialog.userFontSize = 24;  // 32 pixels
+    window.surface.largestFont = 31;
+    const std::string shown = Seen(window);
+    files.calls.clear();
+    app.OnMenu(platform::MenuItem::Font);
+    EXPECT_EQ(Seen(window) + Joined(files.calls), shown);
+    EXPECT_EQ(Utf8(window.messages.at(0)),
+              "フォント「IPAGothic」を 24 ポイントで作れませんでした。\n\n"
+              "フォントと大きさは前のまま（「MS Mincho」、12 ポイント）です。");
+    // Taken, though its write fails; the next write stores it.
+    window.surface.largestFont = 32;
+    const std::string saved = SavedFile();
+    files.onCall = FailOn({"WriteAll"});
+    EXPECT_TRUE(app.Dispatch([&] { app.OnMenu(platform::MenuItem::Font); }));
+    // As wide as the work area, a quarter of a 480-twip cell in from its right edge.
+    EXPECT_EQ(Utf8(window.surface.outputs.at(0).text) + "@" + Num(window.surface.outputs[0].x),
+              "か@15120");
+    EXPECT_EQ(SavedFile(), saved);
+    files.onCall = nullptr;
+    app.OnClose();
+    EXPECT_EQ(SavedFile(), "\"IPAGothic\",24,15360," + Num(window.height) + ",1\r\n");
+}
+
+}  // namespace
+}  // namespace ruvo::test
