@@ -194,7 +194,8 @@ TEST_F(ReadingTest, AClipboardChangeShowsANewTextOverAShownOneWhileAutoUpdating)
     }
 }
 
-// F5 shows the clipboard's text whatever is on display, Esc clears what is.
+// F5 shows the clipboard's text from its start whatever is on display, Esc
+// clears what is.
 // Ctrl with the wheel, + or - steps along the usual sizes (from between two
 // to the neighbour, past the ends nowhere), Ctrl+0 goes back to 12 points;
 // a new size is saved, an unchanged one writes nothing.
@@ -206,6 +207,11 @@ TEST_F(ReadingTest, TheReadersKeys) {
     }
     app.OnKey(Key::Escape);
     EXPECT_EQ(Seen(window) + std::to_string(app.TextShown()), "1350x85500");
+    Show(Grid(20, 60));
+    app.OnKey(Key::End);
+    app.OnKey(Key::F5);
+    EXPECT_EQ(Seen(window, 1), "1350x8550 " + Utf8(std::u16string(1, Named(0, 0))) +
+                                   "@926.25,195 H(19,3,17) V(59,36,0)");
     const int steps[][3] = {{12, 1, 14},   {12, -1, 11},  {13, 1, 14},  {13, -1, 12},
                             {10, 3, 14},   {5, 1, 8},     {8, -1, 8},   {72, 1, 72},
                             {100, -1, 72}, {100, 1, 100}, {36, -273, 8}};
