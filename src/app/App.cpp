@@ -64,8 +64,18 @@ void App::OnMenu(MenuItem item) {
             return OnFrameSizeChosen(1.0F);
         case MenuItem::Wrapping:
             return OnWrappingToggled();
+        case MenuItem::LengthToWindow:
+            return OnColumnLengthChosen(0);
+        case MenuItem::Length20:
+            return OnColumnLengthChosen(20);
+        case MenuItem::Length40:
+            return OnColumnLengthChosen(40);
+        case MenuItem::Length42:
+            return OnColumnLengthChosen(42);
         case MenuItem::Ruby:
             return OnRubyToggled();
+        case MenuItem::Manuscript:
+            return OnManuscriptToggled();
         case MenuItem::AutoUpdate:
             return OnAutoUpdateToggled();
         case MenuItem::Help:
@@ -75,6 +85,7 @@ void App::OnMenu(MenuItem item) {
         case MenuItem::None:
         case MenuItem::Format:
         case MenuItem::FrameSize:
+        case MenuItem::ColumnLength:
             return;  // drop-downs and separators carry no command
     }
 }
@@ -206,6 +217,18 @@ void App::OnWrappingToggled() {
     view_.LayOutAgain(TypesettingNow(), FitsText(settings_));
 }
 
+void App::OnColumnLengthChosen(std::int32_t cells) {
+    settings_.columnLength = cells;
+    CheckColumnLength();
+    view_.LayOutAgain(TypesettingNow(), FitsText(settings_));
+}
+
+void App::OnManuscriptToggled() {
+    settings_.manuscript = !settings_.manuscript;
+    window_.SetMenuChecked(MenuItem::Manuscript, settings_.manuscript);
+    view_.LayOutAgain(TypesettingNow(), FitsText(settings_));
+}
+
 void App::OnRubyToggled() {
     settings_.ruby = !settings_.ruby;
     window_.SetMenuChecked(MenuItem::Ruby, settings_.ruby);
@@ -262,10 +285,25 @@ void App::CheckMenuItems() {
     window_.SetMenuChecked(MenuItem::Wrapping, settings_.wrapping);
     window_.SetMenuChecked(MenuItem::Ruby, settings_.ruby);
     window_.SetMenuChecked(MenuItem::AutoUpdate, settings_.autoUpdate);
+    CheckColumnLength();
+    window_.SetMenuChecked(MenuItem::Manuscript, settings_.manuscript);
+}
+
+void App::CheckColumnLength() {
+    for (const auto& [item, cells] :
+         {std::pair(MenuItem::LengthToWindow, 0), std::pair(MenuItem::Length20, 20),
+          std::pair(MenuItem::Length40, 40), std::pair(MenuItem::Length42, 42)}) {
+        window_.SetMenuChecked(item, settings_.columnLength == cells);
+    }
 }
 
 Typesetting App::TypesettingNow() const {
-    return {settings_.faceName, settings_.fontSize, settings_.wrapping, settings_.ruby};
+    return {settings_.faceName,
+            settings_.fontSize,
+            settings_.wrapping,
+            settings_.ruby,
+            static_cast<std::size_t>(settings_.columnLength),
+            settings_.manuscript};
 }
 
 void App::SaveSettings() {

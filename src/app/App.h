@@ -59,6 +59,8 @@ class App {
     void OnFrameSizeChosen(float mode);
     void OnWrappingToggled();
     void OnRubyToggled();
+    void OnColumnLengthChosen(std::int32_t cells);
+    void OnManuscriptToggled();
     void OnAutoUpdateToggled();
     void ChooseFontCommand();
     void ChangeFontSize(std::int32_t points);
@@ -66,6 +68,7 @@ class App {
     // a font the platform will not make changes nothing and is reported.
     void TakeFont(const std::u16string& face, std::int32_t points);
     void CheckMenuItems();
+    void CheckColumnLength();
     Typesetting TypesettingNow() const;
     // The window's outer size and the settings into the settings file.
     void SaveSettings();

@@ -8,7 +8,7 @@ namespace ruvo {
 
 // The main window's menu, in display order; a backend builds its menu bar
 // from this table and reports a chosen item to App::OnMenu.
-inline constexpr std::array<platform::MenuEntry, 12> kMenuTree{{
+inline constexpr std::array<platform::MenuEntry, 18> kMenuTree{{
     {platform::MenuItem::Format, platform::MenuItem::None, u"書式(&O)",
      platform::MenuKind::DropDown, false},
     {platform::MenuItem::Font, platform::MenuItem::Format, u"フォント(&S)",
@@ -21,8 +21,20 @@ inline constexpr std::array<platform::MenuEntry, 12> kMenuTree{{
      platform::MenuKind::CheckCommand, false},
     {platform::MenuItem::Wrapping, platform::MenuItem::Format, u"折り返し(&W)",
      platform::MenuKind::CheckCommand, true},
+    {platform::MenuItem::ColumnLength, platform::MenuItem::Format, u"1行の字数(&L)",
+     platform::MenuKind::DropDown, false},
+    {platform::MenuItem::LengthToWindow, platform::MenuItem::ColumnLength,
+     u"ウィンドウに合わせる(&W)", platform::MenuKind::RadioCommand, true},
+    {platform::MenuItem::Length20, platform::MenuItem::ColumnLength, u"20字(&1)",
+     platform::MenuKind::RadioCommand, false},
+    {platform::MenuItem::Length40, platform::MenuItem::ColumnLength, u"40字(&2)",
+     platform::MenuKind::RadioCommand, false},
+    {platform::MenuItem::Length42, platform::MenuItem::ColumnLength, u"42字(&3)",
+     platform::MenuKind::RadioCommand, false},
     {platform::MenuItem::Ruby, platform::MenuItem::Format, u"ルビ(&R)",
      platform::MenuKind::CheckCommand, true},
+    {platform::MenuItem::Manuscript, platform::MenuItem::Format, u"原稿用紙(&M)",
+     platform::MenuKind::CheckCommand, false},
     {platform::MenuItem::AutoUpdate, platform::MenuItem::Format, u"自動更新(&A)",
      platform::MenuKind::CheckCommand, false},
     {platform::MenuItem::None, platform::MenuItem::Format, u"-", platform::MenuKind::Separator,

@@ -14,13 +14,20 @@ enum class MenuItem : int {
     FixedSize,
     VariableSize,
     Wrapping,
+    ColumnLength,
+    LengthToWindow,
+    Length20,
+    Length40,
+    Length42,
     Ruby,
+    Manuscript,
     AutoUpdate,
     Help,
     Exit,
 };
 
-enum class MenuKind { DropDown, Command, CheckCommand, Separator };
+// A radio command is one of a group whose one checked item shows a bullet.
+enum class MenuKind { DropDown, Command, CheckCommand, RadioCommand, Separator };
 
 struct MenuEntry {
     MenuItem item;

@@ -25,6 +25,18 @@ struct TextExtent {
     float height = 0;
 };
 
+// Part of a surface, in twips.
+struct Area {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+
+// The colours a surface draws in: the paper's, the ink's, and the light one
+// of the lines ruled on paper.
+enum class Colour { Paper, Ink, Rule };
+
 // Somewhere to draw: a window's client area, an image, a printed page.
 // Positions count in twips from its top-left corner.
 class Surface {
@@ -39,6 +51,7 @@ class Surface {
 
     // Paints the whole surface the paper's colour.
     virtual void Clear() = 0;
+    virtual void Fill(const Area& area, Colour colour) = 0;
     // Draws a text that holds no line break, in the ink's colour. A
     // horizontal text has its top-left corner at (x, y); a vertical one runs
     // down from (x, y), its characters reaching leftwards from x.

@@ -1,5 +1,6 @@
 #include "settings/SettingsLine.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -17,10 +18,12 @@ namespace ruvo {
 
 namespace {
 
-constexpr std::size_t kFieldCount = 8;
+constexpr std::size_t kFieldCount = 10;
 constexpr std::array<std::u16string_view, kFieldCount> kFieldMeanings{
     u"フォント名", u"フォントサイズ", u"フレームの幅", u"フレームの高さ", u"フレームサイズのモード",
-    u"折り返し",   u"ルビ",           u"自動更新"};
+    u"折り返し",   u"ルビ",           u"自動更新",     u"1行の字数",      u"原稿用紙"};
+// The lengths 1行の字数 offers; 0 follows the window.
+constexpr std::array<std::int32_t, 4> kColumnLengths{0, 20, 40, 42};
 // Shown with every complaint about the file, so that a user can repair it by hand.
 constexpr std::u16string_view kExampleLine = u"\"MS Mincho\",12,1350,8550,1";
 // Long enough to recognise a value, short enough for a message box.
@@ -98,7 +101,7 @@ std::u16string FormatFraction(float value) {
     return Widen(text);
 }
 
-enum class Problem { PastEnd, Empty, Unterminated, NotNumber, OutOfRange, NotFlag };
+enum class Problem { PastEnd, Empty, Unterminated, NotNumber, OutOfRange, NotFlag, NotLength };
 
 std::u16string_view ProblemText(Problem problem) {
     switch (problem) {
@@ -114,6 +117,8 @@ std::u16string_view ProblemText(Problem problem) {
             return u"範囲外の数値です";
         case Problem::NotFlag:
             return u"1 でも 0 でもありません";
+        case Problem::NotLength:
+            return u"0、20、40、42 のどれでもありません";
     }
     return {};
 }
@@ -160,6 +165,16 @@ class FieldReader {
             Fail(Problem::NotFlag, value);
         }
         return number == 1;
+    }
+
+    // A column length in cells, one the menu offers.
+    std::int32_t ColumnLength() {
+        const std::u16string_view value = Next();
+        const double number = Number(value);
+        if (std::ranges::find(kColumnLengths, number) == kColumnLengths.end()) {
+            Fail(Problem::NotLength, value);
+        }
+        return static_cast<std::int32_t>(number);
     }
 
     // Whether a comma ended the last field, so that another one follows on its line.
@@ -315,12 +330,22 @@ std::u16string FormatSettingsLine(const SettingsRecord& record) {
                           FormatSingle(ToSingle(record.frameWidth)) + u"," +
                           FormatSingle(ToSingle(record.frameHeight)) + u"," +
                           FormatSingle(record.frameMode);
+    // The options up to the last one that is not its default; the first
+    // three always together.
     const SettingsRecord defaults;
-    if (record.wrapping != defaults.wrapping || record.ruby != defaults.ruby ||
+    const bool manuscript = record.manuscript != defaults.manuscript;
+    const bool length = manuscript || record.columnLength != defaults.columnLength;
+    if (length || record.wrapping != defaults.wrapping || record.ruby != defaults.ruby ||
         record.autoUpdate != defaults.autoUpdate) {
         for (const bool option : {record.wrapping, record.ruby, record.autoUpdate}) {
             line += option ? u",1" : u",0";
         }
+    }
+    if (length) {
+        line += u"," + Widen(std::to_string(record.columnLength));
+    }
+    if (manuscript) {
+        line += record.manuscript ? u",1" : u",0";
     }
     return line + u"\r\n";
 }
@@ -335,9 +360,15 @@ SettingsRecord ParseSettings(std::u16string_view text, const std::u16string& fil
     record.frameMode = reader.Single();
     for (bool* option : {&record.wrapping, &record.ruby, &record.autoUpdate}) {
         if (!reader.MoreOnLine()) {
-            break;
+            return record;
         }
         *option = reader.Flag();
+    }
+    if (reader.MoreOnLine()) {
+        record.columnLength = reader.ColumnLength();
+    }
+    if (reader.MoreOnLine()) {
+        record.manuscript = reader.Flag();
     }
     return record;
 }

@@ -19,6 +19,8 @@ struct SettingsRecord {
     bool wrapping = true;
     bool ruby = true;
     bool autoUpdate = false;
+    std::int32_t columnLength = 0;  // cells a column holds; 0: as many as the window shows
+    bool manuscript = false;        // the text on sheets of manuscript paper
 
     bool operator==(const SettingsRecord&) const = default;
 };
@@ -34,8 +36,9 @@ inline bool FitsText(const SettingsRecord& record) {
 std::u16string FormatSingle(float value);
 
 // The record as one line, ended by CR LF. The options follow the fifth
-// value only when one of them is not its default, so that a file written
-// with the defaults is the five values a program that knows no options reads.
+// value only as far as the last one that is not its default (the first three
+// always together), so that a file written with the defaults is the five
+// values a program that knows no options reads.
 std::u16string FormatSettingsLine(const SettingsRecord& record);
 
 // Reads the record from the file's text; an option that the line leaves

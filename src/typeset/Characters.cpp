@@ -38,6 +38,11 @@ constexpr char32_t kSmallKatakanaLast = 0x31FF;
 
 constexpr std::u32string_view kDoubled = U"—―‥…";
 
+constexpr std::u32string_view kHanging = U"、。，．";
+// In code point order, as kNoStart.
+constexpr std::u32string_view kClosingBrackets = U")]}»’”〉》」』】〕〗〙〟）］｝｠｣";
+static_assert(std::ranges::is_sorted(kClosingBrackets));
+
 }  // namespace
 
 std::size_t MarkLength(std::u16string_view text, std::size_t at) {
@@ -117,6 +122,14 @@ bool MayNotEndColumn(char32_t c) {
 
 bool Inseparable(char32_t before, char32_t after) {
     return before == after && kDoubled.find(before) != std::u32string_view::npos;
+}
+
+bool MayHang(char32_t c) {
+    return kHanging.find(c) != std::u32string_view::npos;
+}
+
+bool IsClosingBracket(char32_t c) {
+    return std::ranges::binary_search(kClosingBrackets, c);
 }
 
 }  // namespace ruvo

@@ -73,4 +73,10 @@ bool MayNotStartColumn(char32_t c);
 bool MayNotEndColumn(char32_t c);
 bool Inseparable(char32_t before, char32_t after);
 
+// On manuscript paper a full stop or comma that would start a column hangs
+// below the previous one (ぶら下げ), and so does a closing bracket right
+// after it.
+bool MayHang(char32_t c);
+bool IsClosingBracket(char32_t c);
+
 }  // namespace ruvo

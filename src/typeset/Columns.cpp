@@ -61,7 +61,7 @@ std::size_t PushedOut(UnitReader& reader, const RecentUnits& recent, Unit next,
 }  // namespace
 
 Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notation,
-                      const Advance& advance, std::size_t most) {
+                      const Advance& advance, std::size_t most, bool hanging) {
     Columns columns;
     if (text.empty()) {
         return columns;
@@ -70,6 +70,7 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
     RecentUnits recent(length);
     columns.starts.push_back({});
     std::size_t cells = 0;
+    std::size_t hungTo = 0;  // where what hangs below the column ends
     ReadPoint point;
     // Ends the column before `next`, or before as many units ahead of it as
     // the rules want; the next column reads them again.
@@ -79,6 +80,7 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
         columns.starts.push_back(point);
         for (std::size_t back = 1; back <= pushed; ++back) {
             cells -= recent.Back(back).cells;
+            columns.cells -= recent.Back(back).cells;  // counted again in the next column
         }
         columns.longest = std::max(columns.longest, cells);
         cells = 0;
@@ -108,16 +110,24 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
                 }
             }
             cells += plain - point.at;
+            columns.cells += plain - point.at;
             point.at = plain;
             continue;
         }
         const Unit unit = reader.Read(point, text.size(), room, cells == 0);
+        if (hanging && length != 0 && room == 0 && unit.kind == Unit::Kind::Character &&
+            (MayHang(unit.first) || (unit.from.at == hungTo && IsClosingBracket(unit.first)))) {
+            hungTo = unit.to.at;
+            point = unit.to;
+            continue;
+        }
         if (length != 0 && cells != 0 && unit.cells > room) {
             breakBefore(unit);
             continue;
         }
         recent.Add(unit.from, unit.cells);
         cells += unit.cells;
+        columns.cells += unit.cells;
         columns.annotated = columns.annotated || unit.kind == Unit::Kind::Ruby || unit.dotted;
         point = unit.to;
     }

@@ -15,6 +15,7 @@ namespace ruvo {
 struct Columns {
     std::vector<ReadPoint> starts;  // where each column begins in the text
     std::size_t longest = 0;        // cells of the longest column
+    std::size_t cells = 0;          // cells that hold text, in all columns
     bool annotated = false;         // the text has ruby or emphasis dots
 };
 
@@ -22,10 +23,13 @@ struct Columns {
 // an empty one too. With a column length (0: none) a longer line goes on
 // in the next column, broken by the kinsoku rules: the column ends up to a
 // quarter of its cells early where that keeps them, else at its end; a
-// ruby base is never parted from its ruby. It stops once there are more
-// columns than `most`.
+// ruby base is never parted from its ruby. With `hanging`, a full stop or
+// comma that would start a column hangs below the one before it, taking no
+// cell, and so does a closing bracket right after it. It stops once there
+// are more columns than `most`.
 Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notation,
-                      const Advance& advance, std::size_t most = static_cast<std::size_t>(-1));
+                      const Advance& advance, std::size_t most = static_cast<std::size_t>(-1),
+                      bool hanging = false);
 
 // Where a column ends in the text: where the next one starts, or at its
 // line break.

@@ -6,6 +6,7 @@
 
 #include "platform/Convert.h"
 #include "typeset/Characters.h"
+#include "view/Sheets.h"
 #include "view/VerticalView.h"
 
 namespace ruvo {
@@ -19,11 +20,13 @@ constexpr std::u16string_view kSesameDot = u"﹅";
 // gap right of the column, tate-chu-yoko upright across it.
 class ColumnPainter {
   public:
-    ColumnPainter(platform::Surface& surface, const ColumnsToDraw& shown, const Cell& cell)
+    ColumnPainter(platform::Surface& surface, const ColumnsToDraw& shown, const Cell& cell,
+                  const Placement& placement, const ViewFonts& fonts)
         : surface_(surface),
           shown_(shown),
           cell_(cell),
-          fonts_(FontsFor(shown.typesetting.face, shown.typesetting.points)),
+          placement_(placement),
+          fonts_(fonts),
           height_(surface.Height()) {}
 
     void StartColumn() { rubyEnd_ = -std::numeric_limits<double>::infinity(); }
@@ -33,7 +36,7 @@ class ColumnPainter {
     void Draw(const Unit& unit, double x, double row) {
         switch (unit.kind) {
             case Unit::Kind::Character:
-                Text(x, CellY(cell_, row), unit.text);
+                Text(x, Y(row), unit.text);
                 if (unit.dotted) {
                     Dot(x, row);
                 }
@@ -44,8 +47,7 @@ class ColumnPainter {
             case Unit::Kind::Latin:
                 // Centred along its cells, so that the column keeps its grid.
                 Print(fonts_.text, x,
-                      CellY(cell_, row) +
-                          (static_cast<double>(unit.cells) - unit.advance) * cell_.advance / 2,
+                      Y(row) + (static_cast<double>(unit.cells) - unit.advance) * cell_.advance / 2,
                       Part(unit.text), row + static_cast<double>(unit.cells) > 0);
                 break;
             case Unit::Kind::Ruby:
@@ -55,6 +57,7 @@ class ColumnPainter {
     }
 
   private:
+    double Y(double row) const { return placement_.Top() + row * cell_.advance; }
     std::u16string_view Part(Span span) const {
         return shown_.text.substr(span.start, span.end - span.start);
     }
@@ -67,12 +70,12 @@ class ColumnPainter {
     }
     // A character of the base text, where its cell shows.
     void Text(double x, double y, Span span) {
-        Print(fonts_.text, x, y, Part(span), y >= cell_.breadth && y < height_);
+        Print(fonts_.text, x, y, Part(span), y >= placement_.ClipTop() && y < height_);
     }
 
     void Dot(double x, double row) {
-        Print(fonts_.ruby, x + cell_.rubyBreadth,
-              CellY(cell_, row) + (cell_.advance - cell_.rubyAdvance) / 2, kSesameDot, row >= 0);
+        Print(fonts_.ruby, x + cell_.rubyBreadth, Y(row) + (cell_.advance - cell_.rubyAdvance) / 2,
+              kSesameDot, row >= 0);
     }
 
     // The group across the column, centred in its cell, narrowed where it is
@@ -91,8 +94,8 @@ class ColumnPainter {
             }
         }
         const double height = surface_.Measure(font, group).height;
-        Print(font, x - (cell_.breadth + width) / 2,
-              CellY(cell_, row) + (cell_.advance - height) / 2, group, row >= 0);
+        Print(font, x - (cell_.breadth + width) / 2, Y(row) + (cell_.advance - height) / 2, group,
+              row >= 0);
     }
 
     // The base a cell at a time, the ruby along it, centred on it, but never
@@ -103,7 +106,7 @@ class ColumnPainter {
         double baseRow = row;
         for (std::size_t at = unit.text.start; at < unit.text.end; baseRow += 1) {
             const std::size_t end = at + CharacterLength(text, at);
-            Text(x, CellY(cell_, baseRow), {at, end});
+            Text(x, Y(baseRow), {at, end});
             at = end;
         }
         const double cells = static_cast<double>(unit.cells);
@@ -115,10 +118,9 @@ class ColumnPainter {
              at += CharacterLength(text, at)) {
             ++count;
         }
-        const double columnTop = CellY(cell_, -static_cast<double>(shown_.firstCell));
+        const double columnTop = Y(-static_cast<double>(shown_.firstCell));
         double y = std::max(
-            {CellY(cell_, row) +
-                 (cells * cell_.advance - static_cast<double>(count) * cell_.rubyAdvance) / 2,
+            {Y(row) + (cells * cell_.advance - static_cast<double>(count) * cell_.rubyAdvance) / 2,
              columnTop, rubyEnd_});
         for (std::size_t at = unit.ruby.start; at < unit.ruby.end && y < height_;
              y += cell_.rubyAdvance) {
@@ -133,7 +135,8 @@ class ColumnPainter {
     platform::Surface& surface_;
     const ColumnsToDraw& shown_;
     const Cell& cell_;
-    ViewFonts fonts_;
+    const Placement& placement_;
+    const ViewFonts& fonts_;
     double height_;       // of the surface
     double rubyEnd_ = 0;  // where the column's last ruby ends
     std::u16string scratch_;
@@ -143,30 +146,36 @@ class ColumnPainter {
 
 void DrawColumns(platform::Surface& surface, const ColumnsToDraw& shown, const Cell& cell) {
     surface.Clear();
+    const Placement placement(cell, shown.columns.annotated, shown.typesetting.manuscript);
+    const ViewFonts fonts = FontsFor(shown.typesetting.face, shown.typesetting.points);
+    if (placement.Sheets()) {
+        DrawSheets(surface, placement, cell, fonts, shown.columns.starts.size(),
+                   shown.columns.cells, shown.firstColumn, shown.firstCell);
+    }
     if (shown.columns.starts.empty()) {
         return;
     }
     const double width = surface.Width();
     const double height = surface.Height();
+    // Columns stand where the placement puts them, the first on screen first.
+    const double shift = placement.ColumnOffset(shown.firstColumn) - placement.ColumnOffset(0);
     UnitReader reader(shown.text, shown.typesetting.ruby, cell.halfWidth);
-    ColumnPainter painter(surface, shown, cell);
-    for (std::size_t column = 0; shown.firstColumn + column < shown.columns.starts.size();
-         ++column) {
-        const double x = ColumnX(width, cell, shown.columns.annotated, column);
+    ColumnPainter painter(surface, shown, cell, placement, fonts);
+    for (std::size_t column = shown.firstColumn; column < shown.columns.starts.size(); ++column) {
+        const double x = width + shift - placement.ColumnOffset(column);
         if (x <= 0) {
             break;  // this column and all after it lie beyond the left edge
         }
         painter.StartColumn();
-        ForEachUnit(shown.text, shown.columns, reader, shown.firstColumn + column,
-                    [&](const Unit& unit, std::size_t at) {
-                        const double row =
-                            static_cast<double>(at) - static_cast<double>(shown.firstCell);
-                        if (CellY(cell, row) >= height) {
-                            return false;  // below the bottom edge
-                        }
-                        painter.Draw(unit, x, row);
-                        return true;
-                    });
+        ForEachUnit(
+            shown.text, shown.columns, reader, column, [&](const Unit& unit, std::size_t at) {
+                const double row = static_cast<double>(at) - static_cast<double>(shown.firstCell);
+                if (placement.Top() + row * cell.advance >= height) {
+                    return false;  // below the bottom edge
+                }
+                painter.Draw(unit, x, row);
+                return true;
+            });
     }
 }
 

@@ -99,13 +99,14 @@ void VerticalView::Scroll(const ScrollMove& move) {
         return;
     }
     const Cell cell = Measure(typesetting_, typesetting_.ruby);
-    const Pages pages = PagesOf(cell);
+    const Placement placement = PlacementOf(cell);
+    const Pages pages = PagesOf(placement);
     if (move.axis == Axis::Columns) {
         firstColumn_ = Moved(firstColumn_, move, pages.columns,
-                             LastFirst(static_cast<double>(columns_.starts.size()), pages.columns));
+                             LastFirst(ColumnCount(placement), pages.columns));
     } else {
-        firstCell_ = Moved(firstCell_, move, pages.cells,
-                           LastFirst(static_cast<double>(columns_.longest), pages.cells));
+        firstCell_ =
+            Moved(firstCell_, move, pages.cells, LastFirst(RowCount(placement), pages.cells));
     }
     ShowBars(cell);
     Draw(cell);
@@ -116,32 +117,52 @@ Cell VerticalView::Measure(const Typesetting& typesetting, bool notation) {
                        notation);
 }
 
+Placement VerticalView::PlacementOf(const Cell& cell) const {
+    return {cell, columns_.annotated, typesetting_.manuscript};
+}
+
+double VerticalView::ColumnCount(const Placement& placement) const {
+    return placement.Columns(static_cast<double>(columns_.starts.size()));
+}
+
+double VerticalView::RowCount(const Placement& placement) const {
+    return placement.Rows(static_cast<double>(columns_.longest));
+}
+
 bool VerticalView::LayOut(const Cell& cell, std::size_t length, std::size_t most) {
-    columns_ = LayOutColumns(text_, length, typesetting_.ruby, cell.halfWidth, most);
+    columns_ = LayOutColumns(text_, length, typesetting_.ruby, cell.halfWidth, most,
+                             typesetting_.manuscript);
     return columns_.starts.size() <= most;
 }
 
 Bars VerticalView::LayOutFor(const Cell& cell, double width, double height) {
-    // The column length for a height: the cells it shows, at least one;
-    // none without wrapping.
+    // The column length: a sheet's, the one chosen, or for a height the
+    // cells it shows, at least one; none without wrapping.
+    const Placement plain(cell, false, false);
     const auto lengthFor = [&](double room) -> std::size_t {
+        if (typesetting_.manuscript) {
+            return kSheetCells;
+        }
+        if (typesetting_.columnLength != 0) {
+            return typesetting_.columnLength;
+        }
         if (!typesetting_.wrapping) {
             return 0;
         }
         return static_cast<std::size_t>(std::clamp<double>(
-            CellsThatFit(room, cell), 1, std::numeric_limits<std::int32_t>::max()));
+            plain.RowsThatFit(room), 1, std::numeric_limits<std::int32_t>::max()));
     };
     const BarBreadths breadths = Breadths();
     const std::size_t length = lengthFor(height);
     const std::size_t shorter = lengthFor(height - breadths.horizontal);
     const auto needed = [&] {
-        return NeededBars(static_cast<double>(columns_.starts.size()),
-                          static_cast<double>(columns_.longest), cell, columns_.annotated, width,
-                          height, breadths);
+        const Placement placement = PlacementOf(cell);
+        return NeededBars(ColumnCount(placement), RowCount(placement), placement, width, height,
+                          breadths);
     };
     // More columns than the width shows call for the horizontal bar, which
     // shortens them: a long text is laid out whole only once, for the bar.
-    const auto fit = static_cast<std::size_t>(std::max(ColumnsThatFit(width, cell, false), 0.0));
+    const auto fit = static_cast<std::size_t>(std::max(plain.ColumnsThatFit(width), 0.0));
     const bool whole = LayOut(cell, length, length == shorter ? SIZE_MAX : fit);
     if (shorter != length && (!whole || needed().horizontal)) {
         LayOut(cell, shorter);
@@ -161,17 +182,16 @@ void VerticalView::Fit(const Cell& cell) {
                                 window_.AvailableHeight() - frameHeight);
     const BarBreadths breadths = Breadths();
     const float pixel = window_.TwipsPerPixel();
-    const bool ruby = columns_.annotated;
-    window_.SetWidth(std::max(
-        OuterSize(FittedClientWidth(static_cast<double>(columns_.starts.size()), cell, ruby) +
-                      (bars.vertical ? breadths.vertical : 0),
-                  FittedClientWidth(1, cell, ruby), frameWidth, window_.AvailableWidth(), pixel),
-        smallest));
-    window_.SetHeight(OuterSize(FittedClientHeight(static_cast<double>(columns_.longest), cell) +
-                                    (bars.horizontal ? breadths.horizontal : 0),
-                                FittedClientHeight(1, cell),
-                                window_.Height() - window_.ClientHeight(),
-                                window_.AvailableHeight(), pixel));
+    const Placement placement = PlacementOf(cell);
+    window_.SetWidth(
+        std::max(OuterSize(placement.Width(static_cast<double>(columns_.starts.size())) +
+                               (bars.vertical ? breadths.vertical : 0),
+                           placement.Width(1), frameWidth, window_.AvailableWidth(), pixel),
+                 smallest));
+    window_.SetHeight(OuterSize(
+        placement.Height(RowCount(placement)) + (bars.horizontal ? breadths.horizontal : 0),
+        placement.Height(placement.Rows(1)), window_.Height() - window_.ClientHeight(),
+        window_.AvailableHeight(), pixel));
 }
 
 void VerticalView::LayOutForClient(const Cell& cell) {
@@ -183,9 +203,9 @@ BarBreadths VerticalView::Breadths() {
             window_.ScrollBarBreadth(ScrollBar::Vertical)};
 }
 
-VerticalView::Pages VerticalView::PagesOf(const Cell& cell) {
-    return {std::max(BarCount(ColumnsThatFit(window_.ClientWidth(), cell, columns_.annotated)), 1),
-            std::max(BarCount(CellsThatFit(window_.ClientHeight(), cell)), 1)};
+VerticalView::Pages VerticalView::PagesOf(const Placement& placement) {
+    return {std::max(BarCount(placement.ColumnsThatFit(window_.ClientWidth(), FirstColumn())), 1),
+            std::max(BarCount(placement.RowsThatFit(window_.ClientHeight())), 1)};
 }
 
 void VerticalView::HideBars() {
@@ -199,15 +219,16 @@ void VerticalView::ShowBars(const Cell& cell) {
     const BarBreadths breadths = Breadths();
     const double width = window_.ClientWidth() + (bars_.vertical ? breadths.vertical : 0);
     const double height = window_.ClientHeight() + (bars_.horizontal ? breadths.horizontal : 0);
-    const auto columns = static_cast<double>(columns_.starts.size());
-    const auto cells = static_cast<double>(columns_.longest);
-    bars_ = NeededBars(columns, cells, cell, columns_.annotated, width, height, breadths);
+    const Placement placement = PlacementOf(cell);
+    const double columns = ColumnCount(placement);
+    const double cells = RowCount(placement);
+    bars_ = NeededBars(columns, cells, placement, width, height, breadths);
     const Pages pages{
-        std::max(BarCount(ColumnsThatFit(width - (bars_.vertical ? breadths.vertical : 0), cell,
-                                         columns_.annotated)),
+        std::max(BarCount(placement.ColumnsThatFit(width - (bars_.vertical ? breadths.vertical : 0),
+                                                   FirstColumn())),
                  1),
         std::max(
-            BarCount(CellsThatFit(height - (bars_.horizontal ? breadths.horizontal : 0), cell)),
+            BarCount(placement.RowsThatFit(height - (bars_.horizontal ? breadths.horizontal : 0))),
             1)};
     firstColumn_ = std::clamp(firstColumn_, 0, LastFirst(columns, pages.columns));
     firstCell_ = std::clamp(firstCell_, 0, LastFirst(cells, pages.cells));
@@ -221,6 +242,9 @@ void VerticalView::ShowBars(const Cell& cell) {
 std::size_t VerticalView::FirstShownCharacter(const Cell& cell) {
     UnitReader reader(text_, typesetting_.ruby, cell.halfWidth);
     const auto column = static_cast<std::size_t>(firstColumn_);
+    if (column >= columns_.starts.size()) {
+        return text_.size();  // on a sheet's empty columns, after the text
+    }
     std::size_t first = ColumnEnd(text_, columns_, column);
     ForEachUnit(text_, columns_, reader, column, [&](const Unit& unit, std::size_t at) {
         if (at + unit.cells <= static_cast<std::size_t>(firstCell_)) {

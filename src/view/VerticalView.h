@@ -18,6 +18,10 @@ struct Typesetting {
     std::int32_t points = 0;
     bool wrapping = true;  // long lines go on in the next column
     bool ruby = true;      // ruby notation is read as ruby
+    // Cells a column holds whatever the window's height, with or without
+    // wrapping; 0: as many as the window shows.
+    std::size_t columnLength = 0;
+    bool manuscript = false;  // on sheets of manuscript paper
 
     bool operator==(const Typesetting&) const = default;
 };
@@ -65,6 +69,10 @@ class VerticalView {
     };
 
     Cell Measure(const Typesetting& typesetting, bool notation);
+    Placement PlacementOf(const Cell& cell) const;
+    // The columns and rows the scroll bars run through.
+    double ColumnCount(const Placement& placement) const;
+    double RowCount(const Placement& placement) const;
     // Columns of `length` cells, or one a line for 0; false when there are
     // more than `most` and the layout stopped there.
     bool LayOut(const Cell& cell, std::size_t length, std::size_t most = SIZE_MAX);
@@ -75,7 +83,7 @@ class VerticalView {
     void Fit(const Cell& cell);
     void LayOutForClient(const Cell& cell);
     BarBreadths Breadths();
-    Pages PagesOf(const Cell& cell);
+    Pages PagesOf(const Placement& placement);
     void HideBars();
     // Keeps the scroll position within the text and shows a scroll bar for
     // each direction in which the text does not fit the client area.

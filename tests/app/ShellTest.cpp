@@ -54,12 +54,18 @@ TEST_F(ShellTest, MenuItemsReachTheirCommands) {
         {MenuItem::Wrapping, "SetMenuChecked(Wrapping,0)", "", 2},
         {MenuItem::Ruby, "SetMenuChecked(Ruby,0)", "", 2},
         {MenuItem::AutoUpdate, "SetMenuChecked(AutoUpdate,1)", "", 2},
+        {MenuItem::Length40,
+         "SetMenuChecked(LengthToWindow,0),SetMenuChecked(Length20,0),SetMenuChecked(Length40,1),"
+         "SetMenuChecked(Length42,0)",
+         "", 2},
+        {MenuItem::Manuscript, "SetMenuChecked(Manuscript,1)", "", 2},
         {MenuItem::Font, "", "ChooseFont(MS Mincho,12)", 2},
         {MenuItem::Help, "", "OpenDocument(C:\\Tools\\ruvo.html)", 2},
         {MenuItem::Exit, "End()", "", 2},
         {MenuItem::None, "", "", 2},
         {MenuItem::Format, "", "", 2},
         {MenuItem::FrameSize, "", "", 2},
+        {MenuItem::ColumnLength, "", "", 2},
     };
     for (const Case& c : cases) {
         Started("\"MS Mincho\",12,1350,8550,2\r\n");
@@ -75,12 +81,13 @@ TEST_F(ShellTest, MenuItemsReachTheirCommands) {
     }
 }
 
-// When the window is made, the fixed size, wrapping and ruby are the checked items.
+// When the window is made, the fixed size, wrapping, the window's column
+// length and ruby are the checked items.
 TEST_F(ShellTest, FixedWrappingAndRubyStartChecked) {
     for (const platform::MenuEntry& entry : kMenuTree) {
-        EXPECT_EQ(entry.checked, entry.item == MenuItem::FixedSize ||
-                                     entry.item == MenuItem::Wrapping ||
-                                     entry.item == MenuItem::Ruby)
+        EXPECT_EQ(entry.checked,
+                  entry.item == MenuItem::FixedSize || entry.item == MenuItem::Wrapping ||
+                      entry.item == MenuItem::LengthToWindow || entry.item == MenuItem::Ruby)
             << Utf8(entry.caption);
     }
 }

@@ -54,7 +54,9 @@ TEST(StartupTest, ShowsTheWindowThenAppliesTheSettings) {
                   "VariableSize," +
                       on + "),SetMenuChecked(FixedSize," + off + "),SetMenuChecked(Wrapping," +
                       (std::string(c.mode).ends_with(",0") ? "0" : "1") +
-                      "),SetMenuChecked(Ruby,1),SetMenuChecked(AutoUpdate,0)")
+                      "),SetMenuChecked(Ruby,1),SetMenuChecked(AutoUpdate,0),SetMenuChecked("
+                      "LengthToWindow,1),SetMenuChecked(Length20,0),SetMenuChecked(Length40,0),"
+                      "SetMenuChecked(Length42,0),SetMenuChecked(Manuscript,0)")
             << c.mode;
         EXPECT_EQ(shownBeforeRead, 1U);
         EXPECT_FALSE(run.app.TextShown());

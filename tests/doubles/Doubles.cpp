@@ -74,9 +74,10 @@ platform::TextExtent FakeSurface::Measure(const platform::Font& font, std::u16st
 }
 
 void FakeWindow::SetMenuChecked(platform::MenuItem item, bool on) {
-    static const char* const kNames[] = {"None",       "Format",       "Font",     "FrameSize",
-                                         "FixedSize",  "VariableSize", "Wrapping", "Ruby",
-                                         "AutoUpdate", "Help",         "Exit"};
+    static const char* const kNames[] = {
+        "None",     "Format",       "Font",           "FrameSize", "FixedSize", "VariableSize",
+        "Wrapping", "ColumnLength", "LengthToWindow", "Length20",  "Length40",  "Length42",
+        "Ruby",     "Manuscript",   "AutoUpdate",     "Help",      "Exit"};
     Record("SetMenuChecked", std::string(kNames[static_cast<int>(item)]), on);
     checked[item] = on;
 }

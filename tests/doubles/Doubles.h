@@ -102,7 +102,8 @@ struct FakeSurface : platform::Surface, Recorder {
     float emPixels = 13;
     std::int32_t largestFont = INT32_MAX;  // pixels; the platform makes no taller font
     std::vector<Output> outputs;
-    std::vector<std::int32_t> widths;  // in pixels, of the narrowed fonts drawn with
+    std::vector<std::int32_t> widths;   // in pixels, of the narrowed fonts drawn with
+    std::vector<platform::Area> rules;  // the ruled lines, since the last Clear
 
     float Width() override;
     float Height() override;
@@ -110,6 +111,12 @@ struct FakeSurface : platform::Surface, Recorder {
     void Clear() override {
         Record("Clear");
         outputs.clear();
+        rules.clear();
+    }
+    void Fill(const platform::Area& area, platform::Colour colour) override {
+        if (colour == platform::Colour::Rule) {
+            rules.push_back(area);
+        }
     }
     void Text(const platform::Font& font, float x, float y, std::u16string_view text) override;
     platform::TextExtent Measure(const platform::Font& font, std::u16string_view text) override;

@@ -60,7 +60,8 @@ void Dispatch(TestApp& t, const std::function<void()>& event) {
 }
 
 // A move as the keys, the wheel, the scroll bars, a resize, the reading
-// options, a new copy or a font chosen make it, each taking its values from
+// options, the column length and manuscript paper, a new copy or a font
+// chosen make it, each taking its values from
 // the input as it runs; the enumerations count from 0.
 void Move(TestApp& t, FuzzedDataProvider& input) {
     App& a = t.app;
@@ -87,6 +88,12 @@ void Move(TestApp& t, FuzzedDataProvider& input) {
         [&] { a.OnMenu(platform::MenuItem::Wrapping); },
         [&] { a.OnMenu(platform::MenuItem::Ruby); },
         [&] {
+            a.OnMenu(input.PickValueInArray(
+                {platform::MenuItem::LengthToWindow, platform::MenuItem::Length20,
+                 platform::MenuItem::Length40, platform::MenuItem::Length42,
+                 platform::MenuItem::Manuscript}));
+        },
+        [&] {
             // Another copy: a tail of the text, the empty one, or a busy clipboard.
             std::u16string& text = t.clipboard.text;
             text.erase(0, input.ConsumeIntegralInRange<std::size_t>(0, text.size()));
@@ -98,7 +105,7 @@ void Move(TestApp& t, FuzzedDataProvider& input) {
             t.dialog.userFontSize = input.ConsumeFloatingPointInRange(1.0F, 1638.0F);
             a.OnMenu(platform::MenuItem::Font);
         }};
-    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 7)]);
+    Dispatch(t, moves[input.ConsumeIntegralInRange(0, 8)]);
 }
 
 }  // namespace
@@ -118,6 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   input.ConsumeBool() ? 0.0F : input.ConsumeFloatingPoint<float>(),
                                   input.ConsumeBool(),
                                   input.ConsumeBool(),
+                                  input.ConsumeBool(),
+                                  input.PickValueInArray({0, 20, 40, 42}),
                                   input.ConsumeBool()};
     t.files.files[TestApp::kSettingsPath] = t.files.ToAnsi(FormatSettingsLine(settings));
     s.twipsPerPixel = input.PickValueInArray({15.0F, 12.0F, 10.0F, 7.5F});

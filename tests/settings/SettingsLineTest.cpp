@@ -64,6 +64,11 @@ TEST(SettingsLineTest, TheRecordIsOneLine) {
     EXPECT_EQ(FormatSettingsLine({u"A", 9, 1, 2, 0, false}), u"\"A\",9,1,2,0,0,1,0\r\n");
     EXPECT_EQ(FormatSettingsLine({u"A", 9, 1, 2, 0, true, false}), u"\"A\",9,1,2,0,1,0,0\r\n");
     EXPECT_EQ(FormatSettingsLine({u"A", 9, 1, 2, 0, true, true, true}), u"\"A\",9,1,2,0,1,1,1\r\n");
+    // Then the column length, and the manuscript paper, as far as one is not its default.
+    EXPECT_EQ(FormatSettingsLine({u"A", 9, 1, 2, 0, true, true, false, 20}),
+              u"\"A\",9,1,2,0,1,1,0,20\r\n");
+    EXPECT_EQ(FormatSettingsLine({u"A", 9, 1, 2, 0, true, true, false, 0, true}),
+              u"\"A\",9,1,2,0,1,1,0,0,1\r\n");
 }
 
 TEST(SettingsLineTest, TheReaderTakesTheWritersLineAndHandEditedOnes) {
@@ -79,7 +84,8 @@ TEST(SettingsLineTest, TheReaderTakesTheWritersLineAndHandEditedOnes) {
         {u"\"MS Mincho\",12,1350,8550,1\r\n0,0,1", kExample},
         {u"\"A\",1,1,1,1,0", {u"A", 1, 1, 1, 1, false}},
         {u"\"A\",1,1,1,1, 1.0 ,0\r\n1", {u"A", 1, 1, 1, 1, true, false}},
-        {u"\"A\",1,1,1,1,0,0,1,more,\"", {u"A", 1, 1, 1, 1, false, false, true}},
+        {u"\"A\",1,1,1,1,0,0,1,0,0,more,\"", {u"A", 1, 1, 1, 1, false, false, true}},
+        {u"\"A\",1,1,1,1,1,1,0,42,1", {u"A", 1, 1, 1, 1, true, true, false, 42, true}},
         {u" \t\"MS Mincho\", 12 ,\t1350\t, 8550 ,   1\r\n", kExample},
         {u"MS Mincho,12,1350,8550,1\r\n", kExample},
         {u"\"MS Mincho\"ignored,12,1350,8550,1\r\n", kExample},
@@ -143,6 +149,10 @@ TEST(SettingsLineTest, TheReaderRefusesWhatTheWriterNeverWrites) {
          u"6 番目の値（折り返し）が数値ではありません：「extra」"},
         {u"\"A\",12,1350,8550,1,1,2", 380, u"7 番目の値（ルビ）が1 でも 0 でもありません：「2」"},
         {u"\"A\",12,1350,8550,1,1,0,0.5", 380, u"8 番目の値（自動更新）が1 でも 0 でもありません"},
+        {u"\"A\",12,1350,8550,1,1,1,0,30", 380,
+         u"9 番目の値（1行の字数）が0、20、40、42 のどれでもありません：「30」"},
+        {u"\"A\",12,1350,8550,1,1,1,0,0,2", 380,
+         u"10 番目の値（原稿用紙）が1 でも 0 でもありません"},
         {u"\"A\",12,1350,8550,1,,1,0", 380, u"6 番目の値（折り返し）が空です"},
         {u"\"A\",12,\u0131350,8550,1", 380, width + u"数値ではありません：「\u0131350」"},
         {u"\"A\",12,1350,8550,-1e39", 380, mode + u"範囲外の数値です：「-1e39」"},

@@ -14,9 +14,10 @@ double HalfWidth(char16_t c) {
 }
 
 // The columns as the text they hold, "|" between them, line breaks left
-// out; then the longest column's cells.
-std::string Laid(std::u16string_view text, std::size_t length) {
-    const Columns columns = LayOutColumns(text, length, true, HalfWidth);
+// out; then the longest column's cells, and with `hanging` all the cells
+// that hold text.
+std::string Laid(std::u16string_view text, std::size_t length, bool hanging = false) {
+    const Columns columns = LayOutColumns(text, length, true, HalfWidth, SIZE_MAX, hanging);
     std::u16string laid;
     for (std::size_t i = 0; i < columns.starts.size(); ++i) {
         const std::size_t start = columns.starts[i].at;
@@ -26,7 +27,8 @@ std::string Laid(std::u16string_view text, std::size_t length) {
         std::erase_if(column, [](char16_t c) { return c == u'\r' || c == u'\n'; });
         laid += (i == 0 ? u"" : u"|") + column;
     }
-    return Utf8(laid) + " " + std::to_string(columns.longest) + (columns.annotated ? " ruby" : "");
+    return Utf8(laid) + " " + std::to_string(columns.longest) + (columns.annotated ? " ruby" : "") +
+           (hanging ? " " + std::to_string(columns.cells) + " cells" : "");
 }
 
 // Every line is a column; a longer one goes on in columns of the length,
@@ -38,6 +40,7 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         std::u16string text;
         std::size_t length;
         const char* laid;
+        bool hanging = false;
     };
     const Case cases[] = {
         {u"", 4, " 0"},
@@ -74,9 +77,18 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         {u"ab cd ef gh", 4, "ab cd |ef gh 3"},
         {u"abcdefghijkl", 4, "abcdefgh|ijkl 4"},
         {u"abcdefgh", 4, "abcdefgh 4"},
+        // On manuscript paper a full stop or comma that would start a column
+        // hangs below the last, with a closing bracket right after it; it
+        // takes no cell. A space that starts a line keeps its cell.
+        {u"あいうえ。お", 4, "あいうえ。|お 4 5 cells", true},
+        {u"あいうえ、」。お", 4, "あいうえ、」。|お 4 5 cells", true},
+        {u"あいう。", 3, "あいう。 3 3 cells", true},
+        {u"あいうえ」お", 4, "あいう|え」お 3 6 cells", true},
+        {u"\u3000あいう\r\n\r\nえ", 4, "\u3000あいう||え 4 5 cells", true},
+        {u"あいう｜吾輩《わがはい》", 4, "あいう|｜吾輩《わがはい》 3 ruby 5 cells", true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Laid(c.text, c.length), c.laid) << Utf8(c.text) << " at " << c.length;
+        EXPECT_EQ(Laid(c.text, c.length, c.hanging), c.laid) << Utf8(c.text) << " at " << c.length;
     }
     // Ten marks pushed out of a column of 40, as many as its last quarter holds.
     const std::u16string ten = std::u16string(30, u'あ') + u"い" + std::u16string(10, u'」');

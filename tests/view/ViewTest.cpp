@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "doubles/Seen.h"
 #include "platform/Error.h"
+#include "view/Sheets.h"
 #include "view/VerticalView.h"
 
 namespace ruvo::test {
@@ -218,6 +220,56 @@ TEST_F(ViewTest, EachCharacterIsOneOutput) {
         }
         EXPECT_EQ(drawn, c.drawn) << Utf8(c.text);
         EXPECT_EQ(Joined(surface.calls).find("Text()"), std::string::npos) << "an empty output";
+    }
+}
+
+// A chosen column length wraps at so many cells whatever the window's height,
+// wrapping or not, and a fitted window takes that length.
+TEST_F(ViewTest, AChosenColumnLengthStandsWhateverTheWindow) {
+    for (const auto& [length, wrapping, fit, seen] :
+         {std::tuple(20, true, false, "1350x8550 20 20 10"),
+          std::tuple(40, false, false, "1350x8550 39 10 V(39,38,0)"),
+          std::tuple(42, true, true, "705x9285 42 8")}) {
+        set.columnLength = static_cast<std::size_t>(length), set.wrapping = wrapping;
+        window.width = 1350, window.height = 8550;
+        Show(Grid(1, 50), fit);
+        EXPECT_EQ(ColumnsSeen(window), seen) << length;
+    }
+}
+
+// On manuscript paper a sheet holds 20 columns of 20 square cells, the
+// centre gap between the 10th and 11th, a full stop that would start a
+// column below the 20th cell, and under it its number and the count.
+TEST_F(ViewTest, ManuscriptSheets) {
+    set.manuscript = true;
+    window.width = 14000, window.height = 6000;
+    std::u16string text = u"\u3000" + std::u16string(19, u'あ') + u"。\r\n\r\nい";
+    for (int line = 0; line < 10; ++line) {
+        text += u"\r\nう";
+    }
+    Show(text);
+    EXPECT_EQ(Seen(window, 3),
+              "14000x6000 1 / 1^@10163.75,4533.75 31字　原稿用紙 1枚（最終 13行）^@8896.25,4826.25"
+              " \u3000@13332.5,195 V(26,26,0)");
+    const FakeSurface::Output hanging = surface.outputs[22], last = surface.outputs.back();
+    EXPECT_EQ(Utf8(hanging.text) + "@" + Num(hanging.x) + "," + Num(hanging.y), "。@13332.5,4095");
+    EXPECT_EQ(Utf8(last.text) + "@" + Num(last.x), "う@9627.5") << "not past the centre gap";
+    EXPECT_EQ(surface.rules.size(), 4 + 20 * 21U);
+}
+
+// The count under the last sheet: the cells that hold text, the sheets and
+// the columns of the last; no text still takes a sheet.
+TEST(SheetsTest, TheCountAWriterIsAskedFor) {
+    for (const auto& [cells, columns, line] :
+         {std::tuple(0, 0, "0字　原稿用紙 1枚（最終 0行）"),
+          std::tuple(0, 3, "0字　原稿用紙 1枚（最終 3行）"),
+          std::tuple(400, 20, "400字　原稿用紙 1枚（最終 20行）"),
+          std::tuple(401, 21, "401字　原稿用紙 2枚（最終 1行）"),
+          std::tuple(1234, 67, "1,234字　原稿用紙 4枚（最終 7行）"),
+          std::tuple(1234567, 61729, "1,234,567字　原稿用紙 3087枚（最終 9行）")}) {
+        EXPECT_EQ(
+            Utf8(CountLine(static_cast<std::size_t>(cells), static_cast<std::size_t>(columns))),
+            line);
     }
 }
 

@@ -45,7 +45,14 @@ LOGFONTW LogicalFont(const platform::Font& font, float twipsPerPixel) {
 
 GdiSurface::GdiSurface(HDC dc, Resolution resolution, SIZE pixels, COLORREF paper,
                        COLORREF ink) noexcept
-    : dc_(dc), resolution_(resolution), pixels_(pixels), paper_(paper) {
+    : dc_(dc),
+      resolution_(resolution),
+      pixels_(pixels),
+      paper_(paper),
+      ink_(ink),
+      rule_(RGB((3 * GetRValue(paper) + GetRValue(ink)) / 4,
+                (3 * GetGValue(paper) + GetGValue(ink)) / 4,
+                (3 * GetBValue(paper) + GetBValue(ink)) / 4)) {
     ::SetBkMode(dc_, TRANSPARENT);
     ::SetTextColor(dc_, ink);
 }
@@ -72,6 +79,20 @@ void GdiSurface::Clear() {
     const RECT all{0, 0, pixels_.cx, pixels_.cy};
     ::SetDCBrushColor(dc_, paper_);
     ::FillRect(dc_, &all, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
+void GdiSurface::Fill(const platform::Area& area, platform::Colour colour) {
+    // Whole pixels, at least one each way, so that a line a pixel thin shows.
+    const int left = TwipsToPixels(ToSingle(area.left), resolution_.x);
+    const int top = TwipsToPixels(ToSingle(area.top), resolution_.y);
+    const RECT box{
+        left, top,
+        std::max(TwipsToPixels(ToSingle(area.left + area.width), resolution_.x), left + 1),
+        std::max(TwipsToPixels(ToSingle(area.top + area.height), resolution_.y), top + 1)};
+    ::SetDCBrushColor(dc_, colour == platform::Colour::Paper ? paper_
+                           : colour == platform::Colour::Ink ? ink_
+                                                             : rule_);
+    ::FillRect(dc_, &box, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
 }
 
 void GdiSurface::Text(const platform::Font& font, float x, float y, std::u16string_view text) {

@@ -21,7 +21,8 @@ struct Resolution {
 };
 
 // A surface on a GDI device context of some pixels: text in the ink's
-// colour with no background, fonts made when first used and kept until the
+// colour with no background, ruled lines a quarter of the way from the
+// paper's colour to the ink's, fonts made when first used and kept until the
 // surface goes, when the context gets its own font back.
 class GdiSurface : public platform::Surface {
   public:
@@ -37,6 +38,7 @@ class GdiSurface : public platform::Surface {
     float Height() override;
     float TwipsPerPixel() override;
     void Clear() override;
+    void Fill(const platform::Area& area, platform::Colour colour) override;
     void Text(const platform::Font& font, float x, float y, std::u16string_view text) override;
     platform::TextExtent Measure(const platform::Font& font, std::u16string_view text) override;
     bool Realises(const platform::Font& font) override;
@@ -52,6 +54,8 @@ class GdiSurface : public platform::Surface {
     Resolution resolution_;
     SIZE pixels_;
     COLORREF paper_;
+    COLORREF ink_;
+    COLORREF rule_;
     std::vector<std::pair<platform::Font, UniqueFont>> fonts_;
     HGDIOBJ original_ = nullptr;  // the context's font, known once one is selected
     HFONT selected_ = nullptr;

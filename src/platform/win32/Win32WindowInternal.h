@@ -43,6 +43,10 @@ class Win32Window::Client final : public GdiSurface {
         GdiSurface::Clear();
         window_.Invalidate();
     }
+    void Fill(const platform::Area& area, platform::Colour colour) override {
+        GdiSurface::Fill(area, colour);
+        window_.Invalidate();
+    }
     void Text(const platform::Font& font, float x, float y, std::u16string_view text) override {
         GdiSurface::Text(font, x, y, text);
         window_.Invalidate();

@@ -28,8 +28,16 @@ void Win32Window::BuildMenu(HMENU menu, platform::MenuItem parent) {
                 break;
             case platform::MenuKind::Command:
             case platform::MenuKind::CheckCommand:
+            case platform::MenuKind::RadioCommand:
                 ::AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED),
                               static_cast<UINT_PTR>(entry.item), caption.c_str());
+                if (entry.kind == platform::MenuKind::RadioCommand) {
+                    MENUITEMINFOW radio{};
+                    radio.cbSize = sizeof radio;
+                    radio.fMask = MIIM_FTYPE;
+                    radio.fType = MFT_STRING | MFT_RADIOCHECK;
+                    ::SetMenuItemInfoW(menu, static_cast<UINT>(entry.item), FALSE, &radio);
+                }
                 break;
         }
     }
@@ -37,8 +45,8 @@ void Win32Window::BuildMenu(HMENU menu, platform::MenuItem parent) {
 
 bool Win32Window::IsCommand(WORD id) const noexcept {
     return std::any_of(menuTree_.begin(), menuTree_.end(), [id](const platform::MenuEntry& e) {
-        return static_cast<WORD>(e.item) == id && (e.kind == platform::MenuKind::Command ||
-                                                   e.kind == platform::MenuKind::CheckCommand);
+        return static_cast<WORD>(e.item) == id && e.kind != platform::MenuKind::DropDown &&
+               e.kind != platform::MenuKind::Separator;
     });
 }
 
