@@ -231,6 +231,29 @@ def what_a_new_user_reached_for():
         check_columns(run, "24pt-columns", [2, 1])
 
 
+# 原稿用紙 at 12 points (16-pixel cells): the sheet's grid in a light colour,
+# 41 rules down (each column's cells and the frame, the centre gap among
+# them) and 21 across, 16 pixels apart; a full stop that would start a column
+# hangs below the 20th cell; the sheet's number and the count stand under it.
+# The options read from the file are written back, 20字 with them.
+def manuscript_sheet():
+    with Ruvo("manuscript-12pt", b'"MS Mincho",12,1350,8550,1,1,1,0,0,1\r\n') as run:
+        poll(run.windows, "the program's window")
+        run.show("\u3000" + "田" * 19 + "。\r\n\r\n田")
+        dark = run.ink("sheet")
+        faint = run.ink("sheet-faint", below=250) - dark
+        down = [x for x in {x for x, _ in faint} if sum(fx == x for fx, _ in faint) > 250]
+        across = sorted(y for y in {y for _, y in faint} if sum(fy == y for _, fy in faint) > 100)
+        assert len(down) == 41 and {b - a for a, b in zip(across, across[1:])} == {16}, (
+            f"not the grid: {len(down)} rules down, across at {across}")
+        below = {(x, y) for x, y in dark if y > across[-1]}
+        hung = {x for x, y in below if y < across[-1] + 16}
+        assert hung and min(hung) > max(down) - 16, f"no full stop below the first column: {hung}"
+        assert len(runs({y for _, y in below if y > across[-1] + 16})) == 2, "no number and count"
+        run.close("alt+o", "l", "1", "alt+F4")
+        assert run.ini.read_bytes() == b'"MS Mincho",12,8040,7170,1,1,1,0,20,1\r\n', "20字 not stored"
+
+
 def missing_settings_reports_error():
     with Ruvo("missing-settings") as run:
         # The window is already up at its start-up size when the report shows.
