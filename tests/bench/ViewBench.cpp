@@ -16,12 +16,13 @@ constexpr std::u16string_view kFortyWithRuby =
 
 // Times `step` on the doubles in the fixed mode, once a click shows
 // `range(0)` bytes of UTF-16 from the clipboard: lines of `line` pieces ended
-// by CR LF, in a window of 1350 twips by `height`. "prints" counts the text
-// outputs.
+// by CR LF, in a window of 1350 twips by `height`, with the options the
+// settings line gives after its mode. "prints" counts the text outputs.
 void Measure(benchmark::State& state, int line, float height, void (*step)(TestApp&),
-             std::u16string_view piece) {
+             std::u16string_view piece, const char* options = "") {
     TestApp t;
-    t.Started("\"MS Mincho\",10,1350," + std::to_string(static_cast<int>(height)) + ",0\r\n");
+    t.Started("\"MS Mincho\",10,1350," + std::to_string(static_cast<int>(height)) + ",0" +
+              options + "\r\n");
     const auto units = static_cast<std::size_t>(state.range(0)) / sizeof(char16_t);
     while (t.clipboard.text.size() < units) {
         for (int pieces = 0; pieces < line; ++pieces) {
@@ -70,6 +71,9 @@ BENCHMARK_CAPTURE(Measure, RubyClick, 5, 9150, Click, kFortyWithRuby)->Apply(Lar
 BENCHMARK_CAPTURE(Measure, Rewrap, 5, 9150, Resize, kForty)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, ScrollStep, 1, 8550, Step, kForty)->Apply(Small)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, RubyScrollStep, 5, 9150, Step, kFortyWithRuby)->Apply(Large);
+// On manuscript paper, laid out and counted, and a step through the sheets.
+BENCHMARK_CAPTURE(Measure, SheetsClick, 5, 9150, Click, kForty, ",1,1,0,0,1")->Apply(Large);
+BENCHMARK_CAPTURE(Measure, SheetsScrollStep, 5, 9150, Step, kForty, ",1,1,0,0,1")->Apply(Large);
 
 }  // namespace
 }  // namespace ruvo::test

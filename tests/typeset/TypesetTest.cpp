@@ -48,6 +48,7 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         {u"あいうえおかきくけ", 4, "あいうえ|おかきく|け 4"},
         {u"あいうえ\r\nおか\n\nき\rく", 4, "あいうえ|おか||き|く 4"},
         {u"あいうえ\r\n", 4, "あいうえ 4"},
+        {u"か\u3099い", 0, "か\u3099い 2"},
         {u"あいう「えお", 4, "あいう|「えお 3"},
         {u"あいう(えお", 4, "あいう|(えお 3"},
         {u"あいう―――", 4, "あいう|――― 3"},
@@ -68,6 +69,7 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         // Groups and runs: a ruby base stays with its ruby; half-width text
         // breaks after a space, a word longer than a column at its end.
         {u"あいう｜吾輩《わがはい》", 4, "あいう|｜吾輩《わがはい》 3 ruby"},
+        {u"あいう野\U00020BB7《よし》", 4, "あいう|野\U00020BB7《よし》 3 ruby"},
         {u"あいうえ「｜漢字漢字漢《かん》", 4, "あいうえ|「|｜漢字漢字漢《かん》 5 ruby"},
         {u"あ\n「｜漢字漢字漢《かん》", 4, "あ|「|｜漢字漢字漢《かん》 5 ruby"},
         {u"《《あいうえ。》》", 4, "《《あいう|え。》》 3 ruby"},

@@ -143,6 +143,14 @@ TEST_F(ViewTest, LaidOutAgainTheFirstCharacterStays) {
     set.ruby = false;
     view.LayOutAgain(set, false);
     EXPECT_EQ(Seen(window, 1), "1350x8550 " + named(0) + "@926.25,195 V(65,38,6)");
+
+    // The horizontal bar that 20 columns need leaves 38 cells too few rows.
+    Show(Grid(20, 38));
+    EXPECT_EQ(BarsSeen(window), " H(19,3,17) V(37,36,0)");
+    // A window lower than a cell still wraps, a cell a column.
+    window.height = 900, set.wrapping = true;
+    Show(Grid(1, 3));
+    EXPECT_EQ(view.Laid().starts.size(), 3U);
 }
 
 // Ruby in the half-size font right of its column, centred on its base but
