@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include "Require.h"
 #include "doubles/Doubles.h"
@@ -60,6 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(SameSingle(record.frameWidth, reread.frameWidth), "width changed");
     require(SameSingle(record.frameHeight, reread.frameHeight), "height changed");
     require(SameSingle(record.frameMode, reread.frameMode), "mode changed");
+    require(std::tie(reread.wrapping, reread.ruby, reread.autoUpdate, reread.columnLength,
+                     reread.manuscript) == std::tie(record.wrapping, record.ruby, record.autoUpdate,
+                                                    record.columnLength, record.manuscript),
+            "an option changed");
     return 0;
 }
 
