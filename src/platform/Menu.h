@@ -18,6 +18,7 @@ enum class MenuItem : int {
     AutoUpdate,
     Help,
     Exit,
+    OpenFile,
 };
 
 enum class MenuKind { DropDown, Command, CheckCommand, Separator };

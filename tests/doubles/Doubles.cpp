@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <stdexcept>
 
 namespace ruvo::test {
 
@@ -12,6 +13,19 @@ std::string FakeFiles::ReadAll(const std::u16string& path) {
         throw RuntimeError(ErrorNumber::FileNotFound, path);
     }
     return files[path];
+}
+
+platform::FileBytes FakeFiles::ReadUpTo(const std::u16string& path, std::size_t limit) {
+    Record("ReadUpTo", path);
+    const auto problem = unreadable.find(path);
+    if (problem != unreadable.end() || !files.contains(path)) {
+        return {{},
+                problem != unreadable.end() ? problem->second : platform::ReadProblem::NotFound};
+    }
+    if (files[path].size() > limit) {
+        return {{}, platform::ReadProblem::TooLarge};
+    }
+    return {files[path]};
 }
 
 std::string FakeFiles::ToAnsi(std::u16string_view text) {
@@ -24,6 +38,17 @@ std::u16string FakeFiles::FromAnsi(std::string_view bytes) {
     std::u16string text(utf16.size() / 2, u'\0');
     std::memcpy(text.data(), utf16.data(), utf16.size());  // both little-endian here
     return text;
+}
+
+std::optional<std::u16string> FakeFiles::FromShiftJis(std::string_view bytes) {
+    try {
+        const std::string utf16 = Convert("UTF-16LE", "CP932", bytes);
+        std::u16string text(utf16.size() / 2, u'\0');
+        std::memcpy(text.data(), utf16.data(), utf16.size());
+        return text;
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<platform::FontChoice> FakeCommonDialog::ChooseFont(
@@ -76,7 +101,7 @@ platform::TextExtent FakeSurface::Measure(const platform::Font& font, std::u16st
 void FakeWindow::SetMenuChecked(platform::MenuItem item, bool on) {
     static const char* const kNames[] = {"None",       "Format",       "Font",     "FrameSize",
                                          "FixedSize",  "VariableSize", "Wrapping", "Ruby",
-                                         "AutoUpdate", "Help",         "Exit"};
+                                         "AutoUpdate", "Help",         "Exit",     "OpenFile"};
     Record("SetMenuChecked", std::string(kNames[static_cast<int>(item)]), on);
     checked[item] = on;
 }
