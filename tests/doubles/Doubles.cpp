@@ -16,7 +16,7 @@ std::string FakeFiles::ReadAll(const std::u16string& path) {
 }
 
 platform::FileBytes FakeFiles::ReadUpTo(const std::u16string& path, std::size_t limit) {
-    Record("ReadUpTo", path);
+    Record("ReadUpTo", path, limit);
     const auto problem = unreadable.find(path);
     if (problem != unreadable.end() || !files.contains(path)) {
         return {{},

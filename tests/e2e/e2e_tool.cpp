@@ -10,7 +10,10 @@
 //                        covered it has gone (Wine keeps the pixels itself)
 //   e2e_tool resize DESKTOP W H  gives Ruvo an outer size of W x H pixels, as
 //                        a user's drag of its frame ends
+//   e2e_tool drop DESKTOP FILE...  drops the files on Ruvo, as the shell does
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +50,29 @@ int wmain(int argc, wchar_t** argv) {
                               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
                    ? 0
                    : 1;
+    }
+    if (command == L"drop" && argc >= 4) {
+        // The shell's drop, a DROPFILES block, made in Ruvo's own memory:
+        // a handle of this process would mean nothing there.
+        std::wstring names;
+        for (int i = 3; i < argc; ++i) {
+            names += std::wstring(argv[i]) + L'\0';
+        }
+        names += L'\0';
+        std::string block(sizeof(DROPFILES) + names.size() * sizeof(wchar_t), '\0');
+        auto* files = reinterpret_cast<DROPFILES*>(block.data());
+        files->pFiles = sizeof(DROPFILES);
+        files->fWide = TRUE;
+        std::memcpy(files + 1, names.data(), names.size() * sizeof(wchar_t));
+        DWORD id = 0;
+        ::GetWindowThreadProcessId(window, &id);
+        HANDLE ruvo = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
+        void* drop = ::VirtualAllocEx(ruvo, nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
+        const bool made = drop != nullptr &&
+                          ::WriteProcessMemory(ruvo, drop, block.data(), block.size(), nullptr);
+        ::CloseHandle(ruvo);
+        return made && ::PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0) ? 0
+                                                                                               : 1;
     }
     if (command != L"client") {
         return 2;

@@ -5,6 +5,7 @@
 # does, and checks the settings file, the windows and screenshots. A run goes
 # on as long as its steps can share it: every start costs seconds.
 
+import pathlib
 import sys
 import time
 
@@ -78,13 +79,13 @@ def fixed_mode_cover_scrolling_and_menu():
         settle()
         assert run.ink("wheel") != first, "the wheel did not scroll"
         assert run.ini.read_bytes() == STALE, "scrolling wrote the settings"
-        # Alt+O opens the drop-down at フォント; Down moves to フレームサイズ and
+        # Alt+O opens the drop-down at ファイルを開く; Down twice moves to フレームサイズ and
         # Right opens its submenu. (The shared access key S would do under
         # Windows, where it cycles between the two items; Wine runs the first.)
         # 可変 moves the check mark there; closing stores it.
-        run.keys("alt+o", "Down", "Right")
+        run.keys("alt+o", "Down", "Down", "Right")
         fixed_checked = run.ink("menu-fixed-checked", (0, 0, 420, 200))
-        run.keys("k", "alt+o", "Down", "Right")
+        run.keys("k", "alt+o", "Down", "Down", "Right")
         assert run.ink("menu-variable-checked", (0, 0, 420, 200)) != fixed_checked, (
             "可変 moved no check mark")
         run.close("k", "alt+F4")
@@ -229,6 +230,56 @@ def what_a_new_user_reached_for():
             reach[points] = max(y for _, y in run.ink(f"{points}pt"))
         assert reach[12] < reach[14] < reach[24], f"the text did not grow at once: {reach}"
         check_columns(run, "24pt-columns", [2, 1])
+
+
+# A Shift_JIS e-text with CR LF lines, opened through Ctrl+O and the dialog,
+# and dropped with a second file, shows as the clipboard shows the same text
+# with its indent as full-width spaces, its 傍点 as 《《…》》 and its page
+# break as an empty line: no annotation drawn. A dropped file that holds no
+# text gives a message naming it; the view and the settings stay.
+def text_files_opened_and_dropped():
+    lines = ["雨《あめ》の日の猫", "［＃２字下げ］ある雨の日のこと。［＃「雨の日」に傍点］", "［＃改ページ］",
+             "猫は寝ている。"]
+    with Ruvo("text-files", b'"MS Mincho",12,1350,8550,1\r\n') as run:
+        poll(run.windows, "the program's window")
+        etext, binary = (pathlib.Path(run.folder, name) for name in ("etext.txt", "binary.dat"))
+        etext.write_bytes("\r\n".join(lines).encode("cp932"))
+        binary.write_bytes(b"\x89PNG\r\n\x1a\n\0\0\0\rIHDR")
+        run.show("雨《あめ》の日の猫\r\n　　ある《《雨の日》》のこと。\r\n\r\n猫は寝ている。")
+        shown = run.ink("clipboard")
+        assert columns(shown)[-1] == 7, f"not the text: {columns(shown)}"
+        run.click()
+
+        # Does `act`, waits for the settings write and returns the ink then.
+        def written(act, label):
+            run.ini.write_bytes(STALE)
+            act()
+            poll(lambda: run.ini.read_bytes() != STALE, label)
+            return run.ink(label)
+
+        def windows_path(file):
+            return "Z:" + str(file).replace("/", "\\")
+
+        def drop(*files):
+            run.call("wine", Ruvo.tool, "drop", DESKTOP, *map(windows_path, files))
+
+        def choose():
+            run.keys("ctrl+o")
+            poll(lambda: len(run.windows()) == 2, "the open dialog")
+            run.call("xdotool", "type", windows_path(etext))  # the dialog's folder is the system's
+            run.keys("Return")
+
+        assert written(choose, "opened") == shown, "the opened e-text is not drawn as its notation"
+        run.click()
+        assert written(lambda: drop(etext, binary), "dropped") == shown, "the drop is not the e-text"
+        run.ini.write_bytes(STALE)
+        main = run.geometry()
+        drop(binary)
+        windows = poll(lambda: len(w := run.windows()) == 2 and w, "the message")
+        _, x, y, width, height = next(w for w in windows if w[1:] != main)
+        assert len(run.ink("message", (x, y, x + width, y + height))) > 100, "no message text"
+        run.keys("Return")
+        assert run.ink("after-message") == shown and run.ini.read_bytes() == STALE, "the view changed"
 
 
 def missing_settings_reports_error():

@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +16,7 @@
 
 #include "app/MenuTree.h"
 #include "platform/Error.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32.h"
@@ -152,17 +156,17 @@ TEST_F(WindowTest, EachFaceIsThereAndMeasuresWhatItDraws) {
     }
 }
 
-// 書式 holds フォント, the drop-down フレームサイズ (固定, 可変), 折り返し, ルビ,
-// 自動更新, a separator, ヘルプ, a separator and 終了.
+// 書式 holds ファイルを開く, a separator, フォント, the drop-down フレームサイズ (固定, 可変),
+// 折り返し, ルビ, 自動更新, a separator, ヘルプ, a separator and 終了.
 TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
     HMENU bar = ::GetMenu(window_.Hwnd()), format = ::GetSubMenu(bar, 0);
     ASSERT_EQ(::GetMenuItemCount(bar), 1);
     wchar_t caption[64] = {};
     ::GetMenuStringW(bar, 0, caption, 64, MF_BYPOSITION);
     EXPECT_EQ(FromWide(caption), u"書式(&O)");
-    EXPECT_EQ(::GetMenuItemCount(format), 9);
-    EXPECT_EQ(::GetMenuState(format, 5, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
-    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 1)), 2);
+    EXPECT_EQ(::GetMenuItemCount(format), 11);
+    EXPECT_EQ(::GetMenuState(format, 7, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
+    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 3)), 2);
 
     const auto checked = [bar](MenuItem item) {
         return (::GetMenuState(bar, static_cast<UINT>(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
@@ -195,6 +199,19 @@ TEST(SmallestWidthTest, KeepsAWideMenuBarWhole) {
               PixelsToTwips(::GetSystemMetrics(SM_CXVSCROLL), 15));
 }
 
+// What the shell hands a window files dropped on it with: "|" between their names.
+HGLOBAL Drop(std::wstring names) {
+    std::replace(names.begin(), names.end(), L'|', L'\0');
+    names += std::wstring(2, L'\0');
+    HGLOBAL drop = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(::GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    std::memcpy(files + 1, names.data(), names.size() * sizeof(wchar_t));
+    ::GlobalUnlock(drop);
+    return drop;
+}
+
 struct Events : WindowEvents {
     MOCK_METHOD(void, Load, (), (noexcept, override));
     MOCK_METHOD(void, Click, (), (noexcept, override));
@@ -205,6 +222,7 @@ struct Events : WindowEvents {
                 (noexcept, override));
     MOCK_METHOD(void, Resize, (), (noexcept, override));
     MOCK_METHOD(void, ClipboardChange, (), (noexcept, override));
+    MOCK_METHOD(void, FileDropped, (const std::u16string&), (noexcept, override));
     MOCK_METHOD(void, Unload, (), (noexcept, override));
 };
 
@@ -213,9 +231,9 @@ struct Events : WindowEvents {
 // Nothing reaches a handler from the drop-down 書式 chosen, a button going up
 // that never went down, one released off the client area, F1, the first half
 // of a notch (the second adds up to one) or the end of a scroll. With Ctrl
-// held, +, - and 0 of either block are keys of their own. Changes of
+// held, +, -, 0 of either block and O are keys of their own. Changes of
 // the clipboard are one event once they have settled and the handler that
-// was running then has finished.
+// was running then has finished. Of two files dropped, the first is heard.
 TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     using Input = std::tuple<UINT, WPARAM, LPARAM>;
     const Input down{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20)};
@@ -228,7 +246,8 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     const Input halfCtrlNotch{WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA / 2), 0};
     for (const Input& input : {Input{WM_KEYDOWN, VK_F5, 0}, Input{WM_KEYDOWN, VK_ESCAPE, 0},
                                Input{WM_KEYDOWN, VK_OEM_PLUS, 0}, Input{WM_KEYDOWN, VK_SUBTRACT, 0},
-                               Input{WM_KEYDOWN, VK_NUMPAD0, 0}, halfCtrlNotch, halfCtrlNotch}) {
+                               Input{WM_KEYDOWN, VK_NUMPAD0, 0}, Input{WM_KEYDOWN, 'O', 0},
+                               halfCtrlNotch, halfCtrlNotch}) {
         ::PostMessageW(window_.Hwnd(), std::get<0>(input), std::get<1>(input), std::get<2>(input));
     }
     for (const auto& [message, wParam, lParam] :
@@ -239,7 +258,9 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
           Input{WM_KEYDOWN, VK_F1, 0},
           Input{WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-2 * WHEEL_DELTA)), 0},
           halfNotch, halfNotch, Input{WM_HSCROLL, SB_LINELEFT, 0},
-          Input{WM_VSCROLL, SB_ENDSCROLL, 0}, Input{WM_CLOSE, 0, 0}}) {
+          Input{WM_VSCROLL, SB_ENDSCROLL, 0},
+          Input{WM_DROPFILES, reinterpret_cast<WPARAM>(Drop(L"C:\\縦.txt|C:\\b.txt")), 0},
+          Input{WM_CLOSE, 0, 0}}) {
         ::PostMessageW(window_.Hwnd(), message, wParam, lParam);
     }
     ::testing::NiceMock<Events> events;  // Resize, from the system's own sizing, is not heard
@@ -247,7 +268,7 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     EXPECT_CALL(events, Load());
     for (const platform::Key key :
          {platform::Key::F5, platform::Key::Escape, platform::Key::CtrlPlus,
-          platform::Key::CtrlMinus, platform::Key::CtrlZero}) {
+          platform::Key::CtrlMinus, platform::Key::CtrlZero, platform::Key::CtrlO}) {
         EXPECT_CALL(events, KeyDown(key));
     }
     EXPECT_CALL(events, MouseWheel(platform::Wheel::VerticalWithCtrl, 1));
@@ -267,6 +288,7 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     EXPECT_CALL(events, MouseWheel(platform::Wheel::Horizontal, 1));
     EXPECT_CALL(events, Scroll(platform::ScrollBar::Horizontal, platform::ScrollRequest::LineLess,
                                ::testing::_));
+    EXPECT_CALL(events, FileDropped(std::u16string(u"C:\\縦.txt")));
     EXPECT_CALL(events, Unload()).WillOnce([this] { EXPECT_TRUE(::IsWindow(window_.Hwnd())); });
     EXPECT_EQ(window_.Run(events), 0);
     EXPECT_FALSE(::IsWindow(window_.Hwnd()));
@@ -304,6 +326,24 @@ TEST(FilesTest, ConvertsWritesReplacesAndFailsWithoutHarmToTheTarget) {
     EXPECT_THAT([&] { files.Replace(temporary, target); },
                 ThrowsError(ErrorNumber::FileNotFound, target));
     EXPECT_EQ(files.ReadAll(target), "short") << "a failure harmed the target";
+
+    // Read for display: the bytes, or what stood in the way; Shift_JIS as the
+    // system converts it, nothing for a character it has none for.
+    const auto problem = [&](const std::u16string& path, std::size_t limit) {
+        return files.ReadUpTo(path, limit).problem;
+    };
+    EXPECT_EQ(files.ReadUpTo(target, 5).bytes, "short");
+    EXPECT_THAT(
+        (std::array{problem(target, 4), problem(missing, 9), problem(dir, 9)}),
+        ::testing::ElementsAre(platform::ReadProblem::TooLarge, platform::ReadProblem::NotFound,
+                               platform::ReadProblem::Folder));
+    {
+        const UniqueFile alone(::CreateFileW(ToWide(target).c_str(), GENERIC_READ, 0, nullptr,
+                                             OPEN_EXISTING, 0, nullptr));
+        EXPECT_EQ(problem(target, 9), platform::ReadProblem::InUse);
+    }
+    EXPECT_EQ(files.FromShiftJis("\x88\xEA\xB1\xDF"), u"一ｱﾟ");
+    EXPECT_EQ(files.FromShiftJis("\x88\xEA\x85\x40"), std::nullopt);
     std::filesystem::remove_all(ToWide(dir));
 }
 
