@@ -88,6 +88,15 @@ std::size_t AnnotationEnd(std::u16string_view text, std::size_t at) {
 Annotation ReadAnnotation(std::u16string_view text, std::size_t at, std::size_t end) {
     const std::size_t start = at + kOpen.size();
     const std::u16string_view body = text.substr(start, end - 1 - start);
+    // Most are about X, the emphasis among them: told first.
+    if (body.starts_with(u"「")) {
+        const std::size_t close = QuoteEnd(body);
+        const std::u16string_view rest = body.substr(std::min(close + 1, body.size()));
+        if (close != kNone && close > 1 && rest.starts_with(u"に") && rest.ends_with(u"傍点")) {
+            return Asking(Kind::Emphasis, 0, {start + 1, start + close});
+        }
+        return {};
+    }
     if (body == u"改ページ" || body == u"改丁" || body == u"改見開き") {
         return Asking(Kind::PageBreak);
     }
@@ -105,13 +114,6 @@ Annotation ReadAnnotation(std::u16string_view text, std::size_t at, std::size_t 
     }
     if (const auto n = CountBetween(body, u"", u"字下げ")) {
         return Asking(Kind::Indent, *n);
-    }
-    if (body.starts_with(u"「")) {
-        const std::size_t close = QuoteEnd(body);
-        const std::u16string_view rest = body.substr(std::min(close + 1, body.size()));
-        if (close != kNone && close > 1 && rest.starts_with(u"に") && rest.ends_with(u"傍点")) {
-            return Asking(Kind::Emphasis, 0, {start + 1, start + close});
-        }
     }
     return {};
 }

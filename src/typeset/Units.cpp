@@ -242,7 +242,8 @@ bool UnitReader::ReadNote(std::size_t at, Unit& unit) {
     if (end == kNone) {
         return false;
     }
-    if (ReadAnnotation(text_, at, end).kind == Annotation::Kind::Emphasis) {
+    if (text_[at + 2] == u'「' &&
+        ReadAnnotation(text_, at, end).kind == Annotation::Kind::Emphasis) {
         EnterLine(at);
         if (!std::ranges::binary_search(emphases_, at)) {
             return false;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "document/TextFile.h"
 #include "doubles/TestApp.h"
 
 namespace ruvo::test {
@@ -13,6 +14,11 @@ constexpr std::u16string_view kForty =
 constexpr std::u16string_view kFortyWithRuby =
     u"｜吾輩《わがはい》は猫である。名前《なまえ》はまだ無《な》い。《《どこ》》で生れたか頓《とん"
     u"》と見当《けんとう》がつかぬ。";
+// An e-text's line of 40: indented, with ruby and 傍点.
+constexpr std::u16string_view kFortyAnnotated =
+    u"［＃２字下げ］吾輩《わがはい》は猫である。［＃「猫」に傍点］名前はまだ無い。［＃「無い」に白"
+    u"ゴマ傍点］ど"
+    u"こで生れたかとんと見当がつかぬ。";
 
 // Times `step` on the doubles in the fixed mode, once a click shows
 // `range(0)` bytes of UTF-16 from the clipboard: lines of `line` pieces ended
@@ -54,6 +60,20 @@ void Step(TestApp& t) {
     t.app.OnWheel(platform::Wheel::Vertical, first == middle ? -1 : first - middle);
 }
 
+// Reading 10 MB of a UTF-8 file's bytes as text.
+void Decode(benchmark::State& state) {
+    const std::string line = "［＃２字下げ］吾輩《わがはい》は猫である。［＃「猫」に傍点］\r\n";
+    std::string bytes;
+    while (bytes.size() < (10U << 20)) {
+        bytes += line;
+    }
+    FakeFiles files;
+    for ([[maybe_unused]] auto _ : state) {
+        benchmark::DoNotOptimize(DecodeText(bytes, files));
+    }
+}
+BENCHMARK(Decode)->Unit(benchmark::kMillisecond);
+
 // Sizes of text, timed in milliseconds.
 void Small(benchmark::internal::Benchmark* b) {
     b->Arg(1 << 10)->Arg(1 << 20);
@@ -67,6 +87,7 @@ void Large(benchmark::internal::Benchmark* b) {
 BENCHMARK_CAPTURE(Measure, Click, 1, 8550, Click, kForty)->Apply(Small)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, WrappingClick, 5, 9150, Click, kForty)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, RubyClick, 5, 9150, Click, kFortyWithRuby)->Apply(Large);
+BENCHMARK_CAPTURE(Measure, AnnotatedClick, 1, 9150, Click, kFortyAnnotated)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, Rewrap, 5, 9150, Resize, kForty)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, ScrollStep, 1, 8550, Step, kForty)->Apply(Small)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, RubyScrollStep, 5, 9150, Step, kFortyWithRuby)->Apply(Large);

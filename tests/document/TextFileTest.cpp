@@ -10,7 +10,6 @@ namespace ruvo::test {
 namespace {
 
 using namespace std::string_literals;
-using platform::ReadProblem;
 
 // A byte-order mark decides; without one valid UTF-8 is UTF-8 and the rest
 // Shift_JIS (two-byte characters, half-width katakana). Each invalid piece
@@ -40,40 +39,29 @@ TEST(TextFileTest, TheEncodingDecidesTheText) {
     }
 }
 
-// What cannot be shown is named with the reason: a NUL within the first 8 KB
-// (a NUL unit in UTF-16) says that a file holds no text.
+// A file that cannot be shown is named with the reason: one with a NUL
+// within its first 8 KB (a NUL unit in UTF-16), as no text has, one that
+// is not there; one is read only up to 64 MB.
 TEST(TextFileTest, AFileThatCannotBeShownIsNamedWithTheReason) {
-    FakeFiles files;
-    files.files = {{u"C:\\1.bin", std::string(8191, 'a') + '\0'},
-                   {u"C:\\2.txt", std::string(8192, 'a') + '\0'},
-                   {u"C:\\3.txt", "\xFF\xFE\x61\0\0\x61"s},
-                   {u"C:\\4.txt", "\xFF\xFE\x61\0\0\0"s}};
-    files.unreadable = {{u"C:\\5", ReadProblem::Folder},
-                        {u"C:\\6.txt", ReadProblem::InUse},
-                        {u"C:\\7.txt", ReadProblem::Denied},
-                        {u"C:\\8.txt", ReadProblem::TooLarge},
-                        {u"C:\\9.txt", ReadProblem::Failed}};
     const std::string noText =
         "テキストファイルではありません（先頭の 8 KB に NUL 文字があります）。";
-    const std::pair<std::u16string, std::string> cases[] = {
-        {u"C:\\1.bin", noText},
-        {u"C:\\2.txt", ""},
-        {u"C:\\3.txt", ""},
-        {u"C:\\4.txt", noText},
-        {u"C:\\5", "フォルダーです。テキストファイルを選んでください。"},
-        {u"C:\\6.txt", "ほかのプログラムが使用中です。"},
-        {u"C:\\7.txt", "読み取る権限がありません。"},
-        {u"C:\\8.txt", "64 MB より大きいファイルは開けません。"},
-        {u"C:\\9.txt", "読み取りに失敗しました。"},
-        {u"C:\\0.txt", "ファイルが見つかりません。"},
+    const std::tuple<std::string, std::string> cases[] = {
+        {std::string(8191, 'a') + '\0', noText},
+        {std::string(8192, 'a') + '\0', ""},
+        {"\xFF\xFE\x61\0\0\x61"s, ""},
+        {"\xFF\xFE\x61\0\0\0"s, noText},
     };
-    for (const auto& [path, reason] : cases) {
-        const TextFile file = ReadTextFile(files, path);
+    FakeFiles files;
+    for (const auto& [bytes, reason] : cases) {
+        files.files = {{u"C:\\文.txt", bytes}};
+        const TextFile file = ReadTextFile(files, u"C:\\文.txt");
         EXPECT_EQ(Utf8(file.problem),
-                  reason.empty() ? "" : "「" + Utf8(path) + "」を開けません。\n\n" + reason);
-        EXPECT_EQ(file.text.empty(), !reason.empty()) << Utf8(path);
+                  reason.empty() ? "" : "「C:\\文.txt」を開けません。\n\n" + reason);
+        EXPECT_EQ(file.text.empty(), !reason.empty());
     }
-    EXPECT_EQ(files.calls.back(), Call("ReadUpTo", std::u16string(u"C:\\0.txt"), 64 << 20));
+    EXPECT_EQ(Utf8(ReadTextFile(files, u"C:\\無.txt").problem),
+              "「C:\\無.txt」を開けません。\n\nファイルが見つかりません。");
+    EXPECT_EQ(files.calls.back(), Call("ReadUpTo", std::u16string(u"C:\\無.txt"), 64 << 20));
 }
 
 }  // namespace

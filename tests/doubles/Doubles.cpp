@@ -17,15 +17,13 @@ std::string FakeFiles::ReadAll(const std::u16string& path) {
 
 platform::FileBytes FakeFiles::ReadUpTo(const std::u16string& path, std::size_t limit) {
     Record("ReadUpTo", path, limit);
-    const auto problem = unreadable.find(path);
-    if (problem != unreadable.end() || !files.contains(path)) {
+    const auto found = files.find(path);
+    if (found == files.end() || found->second.size() > limit) {
         return {{},
-                problem != unreadable.end() ? problem->second : platform::ReadProblem::NotFound};
+                found == files.end() ? platform::ReadProblem::NotFound
+                                     : platform::ReadProblem::TooLarge};
     }
-    if (files[path].size() > limit) {
-        return {{}, platform::ReadProblem::TooLarge};
-    }
-    return {files[path]};
+    return {found->second};
 }
 
 std::string FakeFiles::ToAnsi(std::u16string_view text) {
@@ -42,10 +40,7 @@ std::u16string FakeFiles::FromAnsi(std::string_view bytes) {
 
 std::optional<std::u16string> FakeFiles::FromShiftJis(std::string_view bytes) {
     try {
-        const std::string utf16 = Convert("UTF-16LE", "CP932", bytes);
-        std::u16string text(utf16.size() / 2, u'\0');
-        std::memcpy(text.data(), utf16.data(), utf16.size());
-        return text;
+        return FromAnsi(bytes);
     } catch (const std::runtime_error&) {
         return std::nullopt;
     }

@@ -51,7 +51,6 @@ struct FakeClipboard : platform::Clipboard {
 struct FakeFiles : platform::Files, Recorder {
     std::u16string executableDirectory = u"C:\\Tools";
     std::map<std::u16string, std::string> files;  // full path -> bytes
-    std::map<std::u16string, platform::ReadProblem> unreadable;
 
     std::u16string ExecutableDirectory() override { return executableDirectory; }
     std::string ReadAll(const std::u16string& path) override;

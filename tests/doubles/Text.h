@@ -18,7 +18,8 @@ std::string Num(double value);
 std::string Joined(const std::vector<std::string>& parts);
 
 template <typename T>
-requires std::is_arithmetic_v<T> std::string Arg(T value) {
+    requires std::is_arithmetic_v<T>
+std::string Arg(T value) {
     if constexpr (std::is_integral_v<T>) {
         return std::to_string(value);
     } else {

@@ -3,9 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <filesystem>
@@ -199,19 +196,6 @@ TEST(SmallestWidthTest, KeepsAWideMenuBarWhole) {
               PixelsToTwips(::GetSystemMetrics(SM_CXVSCROLL), 15));
 }
 
-// What the shell hands a window files dropped on it with: "|" between their names.
-HGLOBAL Drop(std::wstring names) {
-    std::replace(names.begin(), names.end(), L'|', L'\0');
-    names += std::wstring(2, L'\0');
-    HGLOBAL drop = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
-    auto* files = static_cast<DROPFILES*>(::GlobalLock(drop));
-    files->pFiles = sizeof(DROPFILES);
-    files->fWide = TRUE;
-    std::memcpy(files + 1, names.data(), names.size() * sizeof(wchar_t));
-    ::GlobalUnlock(drop);
-    return drop;
-}
-
 struct Events : WindowEvents {
     MOCK_METHOD(void, Load, (), (noexcept, override));
     MOCK_METHOD(void, Click, (), (noexcept, override));
@@ -233,7 +217,7 @@ struct Events : WindowEvents {
 // of a notch (the second adds up to one) or the end of a scroll. With Ctrl
 // held, +, -, 0 of either block and O are keys of their own. Changes of
 // the clipboard are one event once they have settled and the handler that
-// was running then has finished. Of two files dropped, the first is heard.
+// was running then has finished.
 TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     using Input = std::tuple<UINT, WPARAM, LPARAM>;
     const Input down{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20)};
@@ -258,9 +242,7 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
           Input{WM_KEYDOWN, VK_F1, 0},
           Input{WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-2 * WHEEL_DELTA)), 0},
           halfNotch, halfNotch, Input{WM_HSCROLL, SB_LINELEFT, 0},
-          Input{WM_VSCROLL, SB_ENDSCROLL, 0},
-          Input{WM_DROPFILES, reinterpret_cast<WPARAM>(Drop(L"C:\\縦.txt|C:\\b.txt")), 0},
-          Input{WM_CLOSE, 0, 0}}) {
+          Input{WM_VSCROLL, SB_ENDSCROLL, 0}, Input{WM_CLOSE, 0, 0}}) {
         ::PostMessageW(window_.Hwnd(), message, wParam, lParam);
     }
     ::testing::NiceMock<Events> events;  // Resize, from the system's own sizing, is not heard
@@ -288,7 +270,6 @@ TEST_F(WindowTest, InputReachesTheHandlersOneByOneAndCloseEndsTheLoop) {
     EXPECT_CALL(events, MouseWheel(platform::Wheel::Horizontal, 1));
     EXPECT_CALL(events, Scroll(platform::ScrollBar::Horizontal, platform::ScrollRequest::LineLess,
                                ::testing::_));
-    EXPECT_CALL(events, FileDropped(std::u16string(u"C:\\縦.txt")));
     EXPECT_CALL(events, Unload()).WillOnce([this] { EXPECT_TRUE(::IsWindow(window_.Hwnd())); });
     EXPECT_EQ(window_.Run(events), 0);
     EXPECT_FALSE(::IsWindow(window_.Hwnd()));
