@@ -34,8 +34,15 @@ void AppendCodePoint(std::u16string& text, char32_t c) {
 // otherwise each invalid piece (a lead byte and the continuations that fit
 // it so far, or a stray byte) becomes one U+FFFD.
 std::optional<std::u16string> FromUtf8(std::string_view bytes, std::size_t at, bool strict) {
+    // As many units as there are lead bytes, two for those of four bytes:
+    // a large file's text takes no more room than it needs.
+    std::size_t units = 0;
+    for (std::size_t p = at; p < bytes.size(); ++p) {
+        const unsigned byte = Byte(bytes, p);
+        units += (byte & 0xC0U) == 0x80 ? 0 : byte >= 0xF0 ? 2 : 1;
+    }
     std::u16string text;
-    text.reserve(bytes.size() - at);
+    text.reserve(units);
     while (at < bytes.size()) {
         const unsigned lead = Byte(bytes, at);
         if (lead < 0x80) {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "document/TextFile.h"
 #include "doubles/TestApp.h"
 
 namespace ruvo::test {
@@ -16,9 +15,8 @@ constexpr std::u16string_view kFortyWithRuby =
     u"》と見当《けんとう》がつかぬ。";
 // An e-text's line of 40: indented, with ruby and 傍点.
 constexpr std::u16string_view kFortyAnnotated =
-    u"［＃２字下げ］吾輩《わがはい》は猫である。［＃「猫」に傍点］名前はまだ無い。［＃「無い」に白"
-    u"ゴマ傍点］ど"
-    u"こで生れたかとんと見当がつかぬ。";
+    u"［＃２字下げ］吾輩《わがはい》は猫である。［＃「猫」に傍点］名前はまだ無い。"
+    u"［＃「無い」に白ゴマ傍点］どこで生れたかとんと見当がつかぬ。";
 
 // Times `step` on the doubles in the fixed mode, once a click shows
 // `range(0)` bytes of UTF-16 from the clipboard: lines of `line` pieces ended
@@ -36,6 +34,7 @@ void Measure(benchmark::State& state, int line, float height, void (*step)(TestA
         t.clipboard.text += u"\r\n";
     }
     t.clipboard.text.resize(units);
+    t.files.files[u"C:\\e.txt"] = Utf8(t.clipboard.text);
     t.app.OnClick();
     for ([[maybe_unused]] auto _ : state) {
         t.window.surface.calls.clear();
@@ -53,26 +52,16 @@ void Resize(TestApp& t) {
     t.window.height = t.window.height == 9150 ? 9000 : 9150;
     t.app.OnResize();
 }
+// The same text dropped as a UTF-8 file: read, decoded and shown.
+void Open(TestApp& t) {
+    t.app.OnFileDropped(u"C:\\e.txt");
+}
 // One column on from the middle of the text on display, or back to it.
 void Step(TestApp& t) {
     const auto middle = static_cast<std::int32_t>(t.app.View().Laid().starts.size() / 2);
     const auto first = static_cast<std::int32_t>(t.app.View().FirstColumn());
     t.app.OnWheel(platform::Wheel::Vertical, first == middle ? -1 : first - middle);
 }
-
-// Reading 10 MB of a UTF-8 file's bytes as text.
-void Decode(benchmark::State& state) {
-    const std::string line = "［＃２字下げ］吾輩《わがはい》は猫である。［＃「猫」に傍点］\r\n";
-    std::string bytes;
-    while (bytes.size() < (10U << 20)) {
-        bytes += line;
-    }
-    FakeFiles files;
-    for ([[maybe_unused]] auto _ : state) {
-        benchmark::DoNotOptimize(DecodeText(bytes, files));
-    }
-}
-BENCHMARK(Decode)->Unit(benchmark::kMillisecond);
 
 // Sizes of text, timed in milliseconds.
 void Small(benchmark::internal::Benchmark* b) {
@@ -87,7 +76,7 @@ void Large(benchmark::internal::Benchmark* b) {
 BENCHMARK_CAPTURE(Measure, Click, 1, 8550, Click, kForty)->Apply(Small)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, WrappingClick, 5, 9150, Click, kForty)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, RubyClick, 5, 9150, Click, kFortyWithRuby)->Apply(Large);
-BENCHMARK_CAPTURE(Measure, AnnotatedClick, 1, 9150, Click, kFortyAnnotated)->Apply(Large);
+BENCHMARK_CAPTURE(Measure, AnnotatedFile, 1, 9150, Open, kFortyAnnotated)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, Rewrap, 5, 9150, Resize, kForty)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, ScrollStep, 1, 8550, Step, kForty)->Apply(Small)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, RubyScrollStep, 5, 9150, Step, kFortyWithRuby)->Apply(Large);

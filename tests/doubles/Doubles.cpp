@@ -15,15 +15,12 @@ std::string FakeFiles::ReadAll(const std::u16string& path) {
     return files[path];
 }
 
+// The limit is left to the call's record.
 platform::FileBytes FakeFiles::ReadUpTo(const std::u16string& path, std::size_t limit) {
     Record("ReadUpTo", path, limit);
     const auto found = files.find(path);
-    if (found == files.end() || found->second.size() > limit) {
-        return {{},
-                found == files.end() ? platform::ReadProblem::NotFound
-                                     : platform::ReadProblem::TooLarge};
-    }
-    return {found->second};
+    return found == files.end() ? platform::FileBytes{{}, platform::ReadProblem::NotFound}
+                                : platform::FileBytes{found->second};
 }
 
 std::string FakeFiles::ToAnsi(std::u16string_view text) {

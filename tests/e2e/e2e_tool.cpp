@@ -52,27 +52,25 @@ int wmain(int argc, wchar_t** argv) {
                    : 1;
     }
     if (command == L"drop" && argc >= 4) {
-        // The shell's drop, a DROPFILES block, made in Ruvo's own memory:
-        // a handle of this process would mean nothing there.
-        std::wstring names;
+        // The shell's DROPFILES block, made in Ruvo's own memory, where a
+        // handle of this process would mean nothing.
+        std::wstring block(sizeof(DROPFILES) / sizeof(wchar_t), L'\0');
         for (int i = 3; i < argc; ++i) {
-            names += std::wstring(argv[i]) + L'\0';
+            block += std::wstring(argv[i]) + L'\0';
         }
-        names += L'\0';
-        std::string block(sizeof(DROPFILES) + names.size() * sizeof(wchar_t), '\0');
-        auto* files = reinterpret_cast<DROPFILES*>(block.data());
-        files->pFiles = sizeof(DROPFILES);
-        files->fWide = TRUE;
-        std::memcpy(files + 1, names.data(), names.size() * sizeof(wchar_t));
+        block += L'\0';
+        reinterpret_cast<DROPFILES*>(block.data())->pFiles = sizeof(DROPFILES);
+        reinterpret_cast<DROPFILES*>(block.data())->fWide = TRUE;
         DWORD id = 0;
         ::GetWindowThreadProcessId(window, &id);
         HANDLE ruvo = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
-        void* drop = ::VirtualAllocEx(ruvo, nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
-        const bool made = drop != nullptr &&
-                          ::WriteProcessMemory(ruvo, drop, block.data(), block.size(), nullptr);
+        const SIZE_T bytes = block.size() * sizeof(wchar_t);
+        void* drop = ::VirtualAllocEx(ruvo, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+        const bool put = drop != nullptr &&
+                         ::WriteProcessMemory(ruvo, drop, block.data(), bytes, nullptr) &&
+                         ::PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
         ::CloseHandle(ruvo);
-        return made && ::PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0) ? 0
-                                                                                               : 1;
+        return put ? 0 : 1;
     }
     if (command != L"client") {
         return 2;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "doubles/Text.h"
@@ -8,38 +9,37 @@
 namespace ruvo::test {
 namespace {
 
-using namespace std::string_literals;
-
 // Half-width characters advance half a cell, "W" a whole one, "`" none.
 double HalfWidth(char16_t c) {
     return c == u'W' ? 1 : c == u'`' ? 0 : 0.5;
 }
 
 // The columns as the text they hold up to a line break, "|" between them,
-// each after its first cell where that is not 0 ("2:"); then the longest
-// column's cells, and the columns after page breaks.
-std::string Laid(std::u16string_view text, std::size_t length, bool notation = true) {
-    const Columns columns = LayOutColumns(text, length, notation, HalfWidth);
+// each after "^" where a page break stands before it and its first cell
+// where that is not 0 ("2:"); then the longest column's cells.
+std::string Laid(std::u16string_view text, std::size_t length) {
+    const Columns columns = LayOutColumns(text, length, true, HalfWidth);
     std::u16string laid;
     for (std::size_t i = 0; i < columns.starts.size(); ++i) {
-        const std::size_t start = columns.starts[i].at;
+        const std::size_t start = columns.starts[i].at, first = FirstCell(columns, i);
         const std::u16string_view column = text.substr(start, ColumnEnd(text, columns, i) - start);
-        const std::size_t first = FirstCell(columns, i);
-        laid += (i == 0 ? u"" : u"|") + (first == 0 ? u"" : char16_t(u'0' + first) + u":"s) +
+        laid += (i == 0 ? u"" : u"|") +
+                std::u16string(std::ranges::count(columns.pageBreaks, i), u'^') +
+                (first == 0 ? u"" : char16_t(u'0' + first) + std::u16string(u":")) +
                 std::u16string(column.substr(0, column.find_first_of(u"\r\n")));
     }
-    std::string breaks;
-    for (const std::size_t column : columns.pageBreaks) {
-        breaks += " break " + std::to_string(column);
-    }
-    return Utf8(laid) + " " + std::to_string(columns.longest) + (columns.annotated ? " ruby" : "") +
-           breaks;
+    return Utf8(laid) + " " + std::to_string(columns.longest) + (columns.annotated ? " ruby" : "");
 }
 
 // Every line is a column; a longer one goes on in columns of the length,
 // pushed out by up to a quarter of it where the break would start a column
 // with a closing mark or end one with an opening bracket or split a doubled
-// mark, and cut at the length where no such break keeps the rules.
+// mark, and cut at the length where no such break keeps the rules. The
+// annotations at a line's start indent its columns, wrapped ones too, by a
+// block or by its own, or set its last column at the foot (of the longest
+// column without a length); a line of annotations alone takes no column, a
+// page break leaves an empty one; the key to the notation and the colophon
+// keep them as written.
 TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
     struct Case {
         std::u16string text;
@@ -80,6 +80,24 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         {u"ab cd ef gh", 4, "ab cd |ef gh 3"},
         {u"abcdefghijkl", 4, "abcdefgh|ijkl 4"},
         {u"abcdefgh", 4, "abcdefgh 4"},
+        {u"［＃２字下げ］あいうえお", 4, "2:［＃２字下げ］あい|2:うえ|2:お 4"},
+        {u"［＃2字下げ］あ\n［＃三字下げ］い\n［＃９字下げ］うえ", 4,
+         "2:［＃2字下げ］あ|3:［＃三字下げ］い|3:［＃９字下げ］う|3:え 4"},
+        {u"［＃ここから１字下げ］\r\nあいうえ\r\n［＃２字下げ］か\r\n［＃ここで字下げ終わり］\r\n"
+         u"き",
+         4, "1:あいう|1:え|2:［＃２字下げ］か|き 4"},
+        {u"あ\n［＃地付き］いう\n［＃地から１字上げ］え", 4,
+         "あ|2:［＃地付き］いう|2:［＃地から１字上げ］え 4"},
+        {u"［＃地付き］あいうえお", 4, "［＃地付き］あいうえ|3:お 4"},
+        {u"あいうえ\n［＃地付き］か\n［＃地から２字上げ］き", 0,
+         "あいうえ|3:［＃地付き］か|1:［＃地から２字上げ］き 4"},
+        {u"あ\n［＃改ページ］\nい［＃改丁］\nう\n［＃改見開き］", 4, "あ||^い［＃改丁］||^う 1"},
+        {u"［＃改ページ］\n［＃ここから２字下げ］", 4, "［＃改ページ］ 0"},
+        {u"-----------\n【テキスト中に現れる記号について】\n［＃２字下げ］あ\n-----------\n"
+         u"［＃２字下げ］い\n底本：う\n［＃２字下げ］え",
+         0,
+         "-----------|【テキスト中に現れる記号について】|［＃２字下げ］あ|-----------|"
+         "2:［＃２字下げ］い|底本：う|［＃２字下げ］え 17"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Laid(c.text, c.length), c.laid) << Utf8(c.text) << " at " << c.length;
@@ -91,45 +109,6 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
     for (const char16_t mark : std::u16string(u"。、」）・：？!ーゞ々っョ\u31F0\u31FF")) {
         const std::u16string text = u"あいうえ" + std::u16string(1, mark) + u"お";
         EXPECT_EQ(Laid(text, 4), "あいう|" + Utf8(text.substr(3)) + " 3") << Utf8(text);
-    }
-}
-
-// The annotations at a line's start indent its columns, wrapped ones too, by
-// a block or by its own, or set its last column at the foot (of the longest
-// column without a length); a line of annotations alone takes no column, a
-// page break leaves an empty one. The key to the notation and the colophon,
-// and a text whose notation is not read, keep them as written.
-TEST(TypesetTest, AnnotationsIndentLinesSetThemAtTheFootAndBreakPages) {
-    struct Case {
-        std::u16string text;
-        std::size_t length;
-        const char* laid;
-        bool notation = true;
-    };
-    const Case cases[] = {
-        {u"［＃２字下げ］あいうえお", 4, "2:［＃２字下げ］あい|2:うえ|2:お 4"},
-        {u"［＃2字下げ］あ\n［＃三字下げ］い\n［＃９字下げ］うえ", 4,
-         "2:［＃2字下げ］あ|3:［＃三字下げ］い|3:［＃９字下げ］う|3:え 4"},
-        {u"［＃２字下げ］あ", 0, "［＃２字下げ］あ 8", false},
-        {u"［＃ここから１字下げ］\r\nあいうえ\r\n［＃２字下げ］か\r\n［＃ここで字下げ終わり］\r\n"
-         u"き",
-         4, "1:あいう|1:え|2:［＃２字下げ］か|き 4"},
-        {u"あ\n［＃地付き］いう\n［＃地から１字上げ］え", 4,
-         "あ|2:［＃地付き］いう|2:［＃地から１字上げ］え 4"},
-        {u"［＃地付き］あいうえお", 4, "［＃地付き］あいうえ|3:お 4"},
-        {u"あいうえ\n［＃地付き］か\n［＃地から２字上げ］き", 0,
-         "あいうえ|3:［＃地付き］か|1:［＃地から２字上げ］き 4"},
-        {u"あ\n［＃改ページ］\nい［＃改丁］\nう\n［＃改見開き］", 4,
-         "あ||い［＃改丁］||う 1 break 2 break 4"},
-        {u"［＃改ページ］\n［＃ここから２字下げ］", 4, "［＃改ページ］ 0"},
-        {u"-----------\n【テキスト中に現れる記号について】\n［＃２字下げ］あ\n-----------\n"
-         u"［＃２字下げ］い\n底本：う\n［＃２字下げ］え",
-         0,
-         "-----------|【テキスト中に現れる記号について】|［＃２字下げ］あ|-----------|"
-         "2:［＃２字下げ］い|底本：う|［＃２字下げ］え 17"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Laid(c.text, c.length, c.notation), c.laid) << Utf8(c.text) << " at " << c.length;
     }
 }
 
@@ -188,10 +167,9 @@ TEST(TypesetTest, TheTextReadAsUnits) {
         {u"猫は猫［＃「猫」に傍点］だ", "猫 は 猫* # だ"},
         {u"abc［＃「bc」に白ゴマ傍点］吾輩《わがはい》［＃「吾輩」に傍点］",
          "<a>1 b* c* # 吾輩(わがはい) #"},
-        {u"［＃「猫」に傍点］猫", "［ ＃ 「 猫 」 に 傍 点 ］ 猫"},
-        {u"［＃注の猫］犬［＃「猫」に傍点］", "# 犬 ［ ＃ 「 猫 」 に 傍 点 ］"},
+        {u"［＃「猫」に傍点］［＃注の猫］犬［＃「猫」に傍点］",
+         "［ ＃ 「 猫 」 に 傍 点 ］ # 犬 ［ ＃ 「 猫 」 に 傍 点 ］"},
         {u"あ［＃「］」は注］［＃注", "あ # ［ ＃ 注"},
-        {u"あ［＃改ページ］", "あ ［ ＃ 改 ペ ー ジ ］", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Units(c.text, c.notation), c.units) << Utf8(c.text);
