@@ -177,8 +177,11 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
             continue;
         }
         if (unit.kind == Unit::Kind::Annotation) {
-            // It takes no cell, and no part in the line-breaking rules.
-            stands.Take(ReadAnnotation(text, unit.from.at, unit.to.at));
+            // It takes no cell, and no part in the line-breaking rules; one
+            // of emphasis dots its X, which plain characters do not show.
+            const Annotation annotation = ReadAnnotation(text, unit.from.at, unit.to.at);
+            stands.Take(annotation);
+            columns.annotated = columns.annotated || annotation.kind == Annotation::Kind::Emphasis;
         } else {
             recent.Add(unit.from, unit.cells);
         }

@@ -89,33 +89,37 @@ bool IsHyphens(std::u16string_view text, std::size_t line) {
 
 // Where the library's key to the notation ends, after the line of hyphens
 // that closes it: the key and the header above it show the notation as
-// written. 0 where the text has none; it stands at the start, so only the
-// start is looked at.
+// written. 0 where the text has none. The key's heading follows the title,
+// the author's name and a line of hyphens, so only the text's start is
+// looked at, and little of it where there is no key.
 std::size_t KeyEnd(std::u16string_view text) {
-    const std::u16string_view head = text.substr(0, 1U << 13);
-    std::size_t line = 0;
-    while (line != kNone && !IsHyphens(head, line)) {
-        line = NextLine(head, line);
-    }
-    line = line == kNone ? kNone : NextLine(head, line);
-    if (line == kNone || !head.substr(line).starts_with(u"【テキスト中に現れる記号について】")) {
+    const std::size_t key = text.substr(0, 1U << 10).find(u"【テキスト中に現れる記号について】");
+    if (key == kNone || key < 2 || !IsLineBreak(text[key - 1])) {
         return 0;
     }
-    while (line != kNone && !IsHyphens(head, line)) {
-        line = NextLine(head, line);
+    const std::size_t lineBreak = key - (text.substr(key - 2, 2) == u"\r\n" ? 2 : 1);
+    const std::size_t hyphens = lineBreak == 0 ? 0 : text.find_last_of(u"\r\n", lineBreak - 1) + 1;
+    if (!IsHyphens(text, hyphens)) {
+        return 0;
     }
-    return line == kNone ? 0 : std::min(NextLine(head, line), head.size());
+    const std::u16string_view head = text.substr(0, 1U << 13);
+    for (std::size_t line = NextLine(head, key); line != kNone; line = NextLine(head, line)) {
+        if (IsHyphens(head, line)) {
+            return std::min(NextLine(head, line), head.size());
+        }
+    }
+    return 0;
 }
 
 // Where the library's colophon starts, at the last line that begins with
 // 底本：, or the text's end; it closes the text, so only its end is looked at.
 std::size_t ColophonStart(std::u16string_view text) {
     const std::size_t tail = text.size() - std::min<std::size_t>(text.size(), 1U << 12);
-    const std::u16string_view end = text.substr(tail);
-    for (std::size_t at = end.rfind(u"底本："); at != kNone;
-         at = at == 0 ? kNone : end.rfind(u"底本：", at - 1)) {
-        if (tail + at == 0 || IsLineBreak(text[tail + at - 1])) {
-            return tail + at;
+    for (std::size_t at = text.size(); at > tail; --at) {
+        const std::size_t start = at - 1;
+        if (text[start] == u'底' && text.substr(start).starts_with(u"底本：") &&
+            (start == 0 || IsLineBreak(text[start - 1]))) {
+            return start;
         }
     }
     return text.size();
@@ -137,10 +141,6 @@ std::size_t UnitReader::PlainEnd(std::size_t at, std::size_t most) {
     std::size_t end = std::min({text_.size() - at > most ? at + most : text_.size(),
                                 at < notation_.start ? notation_.start : text_.size(),
                                 notation ? notation_.end : text_.size()});
-    if (notation) {
-        const Span dots = DotsFrom(at);
-        end = std::min(end, std::max(dots.start, at));
-    }
     const std::array<Start, 0x10000>& starts = Starts();
     std::size_t p = at;
     for (; p < end; ++p) {
@@ -266,16 +266,26 @@ void UnitReader::EnterLine(std::size_t at) {
     if (at >= annotatedLine_.start && at <= annotatedLine_.end) {
         return;
     }
-    const std::size_t before = at == 0 ? kNone : text_.find_last_of(u"\r\n", at - 1);
-    const std::size_t start = before == kNone ? 0 : before + 1;
-    const std::size_t end = LineEnd(start);
-    annotatedLine_ = {start, end};
+    std::size_t start = at;
+    while (start > 0 && !IsLineBreak(text_[start - 1])) {
+        --start;
+    }
+    // Every line is read to its end once, so in one pass that also finds
+    // whether it holds an annotation at all.
+    std::size_t end = start;
+    std::size_t first = kNone;
+    for (; end < text_.size() && (text_[end] > u'\r' || !IsLineBreak(text_[end])); ++end) {
+        if (text_[end] == u'［' && first == kNone) {
+            first = end;
+        }
+    }
+    line_ = annotatedLine_ = {start, end};
     dots_.clear();
     emphases_.clear();
     notes_.clear();
     const std::u16string_view line = text_.substr(0, end);
     constexpr std::u16string_view kOpen = u"［＃";
-    for (std::size_t p = line.find(kOpen, start); p != kNone;) {
+    for (std::size_t p = first == kNone ? kNone : line.find(kOpen, first); p != kNone;) {
         const std::size_t close = AnnotationEnd(line, p);
         if (close == kNone) {
             p = line.find(kOpen, p + 1);
@@ -405,8 +415,12 @@ void UnitReader::ReadHalfWidth(std::size_t at, std::size_t limit, std::size_t ro
 
 std::size_t UnitReader::LineEnd(std::size_t from) {
     if (from < line_.start || from > line_.end) {
-        const std::size_t end = text_.find_first_of(u"\r\n", from);
-        line_ = {from, end == kNone ? text_.size() : end};
+        // Most characters are beyond CR and so no line break: one comparison.
+        std::size_t end = from;
+        while (end < text_.size() && (text_[end] > u'\r' || !IsLineBreak(text_[end]))) {
+            ++end;
+        }
+        line_ = {from, end};
     }
     return line_.end;
 }

@@ -57,6 +57,7 @@ class UnitReader {
   public:
     UnitReader(std::u16string_view text, bool notation, Advance advance);
 
+    // Whether the notation is read at `at`, where a line begins.
     bool ReadsNotation(std::size_t at) const { return at >= notation_.start && at < notation_.end; }
 
     // The unit at `from`, which is no line break, reading no further than
@@ -68,7 +69,8 @@ class UnitReader {
     // Where a run of plain characters from `at` ends, after `most` of them
     // at the latest: units of one cell and one code unit that start no
     // notation, group or run. Most of a text is such characters, so the
-    // layout takes them without reading them as units.
+    // layout takes them without reading them as units; emphasis dots on
+    // them change no cell and are not looked for.
     std::size_t PlainEnd(std::size_t at, std::size_t most);
 
   private:
