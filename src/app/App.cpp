@@ -6,6 +6,7 @@
 
 #include "dialogs/FontCommand.h"
 #include "dialogs/HelpCommand.h"
+#include "document/TextFile.h"
 #include "platform/Convert.h"
 #include "settings/SettingsFile.h"
 
@@ -78,6 +79,8 @@ void App::OnMenu(MenuItem item) {
             return OnManuscriptToggled();
         case MenuItem::AutoUpdate:
             return OnAutoUpdateToggled();
+        case MenuItem::OpenFile:
+            return OpenFileCommand();
         case MenuItem::Help:
             return ShowHelp(dialogs_, files_, window_, folder_);
         case MenuItem::Exit:
@@ -92,7 +95,7 @@ void App::OnMenu(MenuItem item) {
 
 // Forward is on through the text: leftwards along the columns, down a column.
 // F5 shows the clipboard's text whatever is on display, Esc clears what is,
-// and Ctrl with +, - and 0 sizes the text.
+// Ctrl with +, - and 0 sizes the text, and Ctrl+O opens a file.
 void App::OnKey(Key key) {
     switch (key) {
         case Key::Left:
@@ -124,6 +127,8 @@ void App::OnKey(Key key) {
             return ChangeFontSize(SteppedSize(settings_.fontSize, -1));
         case Key::CtrlZero:
             return ChangeFontSize(kStandardSize);
+        case Key::CtrlO:
+            return OpenFileCommand();
     }
 }
 
@@ -186,12 +191,34 @@ void App::OnClipboardChange() {
     }
 }
 
+void App::OnFileDropped(const std::u16string& path) {
+    ShowFile(path);
+}
+
 void App::OnClose() {
     SaveSettings();
 }
 
 void App::ShowClipboardText() {
     view_.Show(clipboard_.GetText(), TypesettingNow(), FitsText(settings_));
+    SaveSettings();
+    textShown_ = true;
+}
+
+void App::OpenFileCommand() {
+    if (const std::optional<std::u16string> path = dialogs_.ChooseTextFile(fileFolder_)) {
+        ShowFile(*path);
+    }
+}
+
+void App::ShowFile(const std::u16string& path) {
+    fileFolder_ = path.substr(0, path.find_last_of(u'\\') + 1);
+    TextFile file = ReadTextFile(files_, path);
+    if (!file.problem.empty()) {
+        window_.ShowMessage(file.problem);
+        return;
+    }
+    view_.Show(std::move(file.text), TypesettingNow(), FitsText(settings_));
     SaveSettings();
     textShown_ = true;
 }

@@ -39,6 +39,8 @@ class App {
     void OnResize();
     // A change of the clipboard's contents, once for a burst of changes.
     void OnClipboardChange();
+    // A file dropped on the window (the first, when they were several).
+    void OnFileDropped(const std::u16string& path);
     // The window closes: the settings are saved.
     void OnClose();
 
@@ -50,11 +52,15 @@ class App {
 
     const SettingsRecord& Settings() const { return settings_; }
     const VerticalView& View() const { return view_; }
-    // Whether the clipboard's text is on display, so that a click clears.
+    // Whether a text is on display, so that a click clears.
     bool TextShown() const { return textShown_; }
 
   private:
     void ShowClipboardText();
+    void OpenFileCommand();
+    // Shows a text file's text as a showing click shows the clipboard's; a
+    // file that cannot be shown leaves the view as it is, with a message.
+    void ShowFile(const std::u16string& path);
     void ClearView();
     void OnFrameSizeChosen(float mode);
     void OnWrappingToggled();
@@ -78,7 +84,8 @@ class App {
     platform::Clipboard& clipboard_;
     platform::CommonDialog& dialogs_;
     platform::Files& files_;
-    std::u16string folder_;  // the executable's, ending in "\"
+    std::u16string folder_;      // the executable's, ending in "\"
+    std::u16string fileFolder_;  // that of the file opened last
     SettingsRecord settings_;
     VerticalView view_;
     bool textShown_ = false;

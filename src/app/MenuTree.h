@@ -8,9 +8,13 @@ namespace ruvo {
 
 // The main window's menu, in display order; a backend builds its menu bar
 // from this table and reports a chosen item to App::OnMenu.
-inline constexpr std::array<platform::MenuEntry, 18> kMenuTree{{
+inline constexpr std::array<platform::MenuEntry, 20> kMenuTree{{
     {platform::MenuItem::Format, platform::MenuItem::None, u"書式(&O)",
      platform::MenuKind::DropDown, false},
+    {platform::MenuItem::OpenFile, platform::MenuItem::Format, u"ファイルを開く(&F)...",
+     platform::MenuKind::Command, false},
+    {platform::MenuItem::None, platform::MenuItem::Format, u"-", platform::MenuKind::Separator,
+     false},
     {platform::MenuItem::Font, platform::MenuItem::Format, u"フォント(&S)",
      platform::MenuKind::Command, false},
     {platform::MenuItem::FrameSize, platform::MenuItem::Format, u"フレームサイズ(&S)",

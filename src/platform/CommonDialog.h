@@ -23,6 +23,10 @@ class CommonDialog {
     // nor italic, listing the screen's and the printer's fonts, vertical
     // ("@") faces among them. Nothing when the user cancels.
     virtual std::optional<FontChoice> ChooseFont(const FontChoice& preset) = 0;
+    // The modal open dialog for a text file (テキスト (*.txt), or all files),
+    // starting in `folder` (the system's choice when empty); the chosen
+    // file's full path, or nothing when the user cancels.
+    virtual std::optional<std::u16string> ChooseTextFile(const std::u16string& folder) = 0;
     // Has the help viewer show a help file, opening it unless it is the one
     // already shown.
     virtual void ShowHelpFile(const std::u16string& path) = 0;

@@ -1,12 +1,23 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace ruvo::platform {
 
-// Files by full path, and the desktop's ANSI code page for their text.
-// Failures throw RuntimeError with a number that says what went wrong.
+// What kept a file from being read whole.
+enum class ReadProblem { None, NotFound, Folder, InUse, Denied, TooLarge, Failed };
+
+struct FileBytes {
+    std::string bytes;
+    ReadProblem problem = ReadProblem::None;
+};
+
+// Files by full path, and the desktop's ANSI code page and Shift_JIS for
+// their text. Failures throw RuntimeError with a number that says what went
+// wrong, but those of reading a file for display, which are told apart.
 class Files {
   public:
     virtual ~Files() = default;
@@ -16,6 +27,8 @@ class Files {
     virtual std::u16string ExecutableDirectory() = 0;
 
     virtual std::string ReadAll(const std::u16string& path) = 0;
+    // The bytes of a file of at most `limit` bytes, or what stood in the way.
+    virtual FileBytes ReadUpTo(const std::u16string& path, std::size_t limit) = 0;
     // Creates or empties the file, writes the bytes and flushes them to disk.
     virtual void WriteAll(const std::u16string& path, std::string_view bytes) = 0;
     // Puts `from` in the place of `to` in one step, replacing what was there.
@@ -27,6 +40,9 @@ class Files {
 
     virtual std::string ToAnsi(std::u16string_view text) = 0;
     virtual std::u16string FromAnsi(std::string_view bytes) = 0;
+    // Shift_JIS (code page 932) by the system's conversion; nothing when
+    // some of the bytes stand for no character there.
+    virtual std::optional<std::u16string> FromShiftJis(std::string_view bytes) = 0;
 };
 
 }  // namespace ruvo::platform

@@ -24,6 +24,7 @@ enum class MenuItem : int {
     AutoUpdate,
     Help,
     Exit,
+    OpenFile,
 };
 
 // A radio command is one of a group whose one checked item shows a bullet.

@@ -38,7 +38,7 @@ enum class ScrollRequest {
 };
 
 // The keys the window answers: those that move through the text, F5 and
-// Esc, and Ctrl with + or - (main keys or keypad) and with 0.
+// Esc, Ctrl with + or - (main keys or keypad) and with 0, and Ctrl+O.
 enum class Key {
     Left,
     Right,
@@ -52,7 +52,8 @@ enum class Key {
     Escape,
     CtrlPlus,
     CtrlMinus,
-    CtrlZero
+    CtrlZero,
+    CtrlO
 };
 
 // A plain wheel, one turned with Shift or with Ctrl held, and a tilt wheel

@@ -1,7 +1,10 @@
 #include "typeset/Columns.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
+#include "typeset/Annotations.h"
 #include "typeset/Characters.h"
 
 namespace ruvo {
@@ -58,48 +61,111 @@ std::size_t PushedOut(UnitReader& reader, const RecentUnits& recent, Unit next,
     return 0;
 }
 
+// Records the cells above a column's first unit; columns without any are
+// left out at the end.
+void SetFirstCell(Columns& columns, std::size_t column, std::size_t cells) {
+    if (cells != 0) {
+        columns.firstCells.resize(std::max(columns.firstCells.size(), column + 1));
+        columns.firstCells[column] = cells;
+    }
+}
+
 }  // namespace
 
 Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notation,
-                      const Advance& advance, std::size_t most, bool hanging) {
+                      const Advance& advance, std::size_t most, std::size_t sheetColumns) {
     Columns columns;
     if (text.empty()) {
         return columns;
     }
     UnitReader reader(text, notation, advance);
     RecentUnits recent(length);
-    columns.starts.push_back({});
+    LineStands stands;
+    // The columns set at the foot while the foot is not yet known, with the
+    // cells they take from it.
+    struct Foot {
+        std::size_t column;
+        std::size_t cells;
+    };
+    std::vector<Foot> feet;
+    std::size_t top = 0;       // cells above the column's first unit
+    std::size_t reserved = 0;  // cells the column keeps free: its indent, or below it
     std::size_t cells = 0;
     std::size_t hungTo = 0;  // where what hangs below the column ends
+    bool lineStarts = true;
+    bool open = false;  // a column of the line is open
     ReadPoint point;
+    // At a line's start, the annotations there; a column, unless the line
+    // holds nothing else; after a page break an empty one before it.
+    const auto startLine = [&] {
+        const std::size_t textAt = stands.StartLine(text, point.at, reader.ReadsNotation(point.at));
+        if (textAt != point.at && (textAt == text.size() || IsLineBreak(text[textAt]))) {
+            point.at = textAt;
+            return false;
+        }
+        if (stands.TakePageBreak() && !columns.starts.empty()) {
+            // An empty column; on sheets, the rest of the sheet stays empty.
+            if (sheetColumns == 0) {
+                columns.starts.push_back(point);
+            }
+            while (sheetColumns != 0 && columns.starts.size() % sheetColumns != 0) {
+                columns.starts.push_back(point);
+            }
+            columns.pageBreaks.push_back(columns.starts.size());
+        }
+        const LineStands::Stand& stand = stands.Line();
+        // A column keeps at least one cell for its text.
+        reserved =
+            std::min(stand.foot ? stand.raise : stand.indent, length == 0 ? SIZE_MAX : length - 1);
+        top = stand.foot ? 0 : reserved;
+        columns.starts.push_back(point);
+        point.at = textAt;
+        return true;
+    };
+    const auto endColumn = [&](bool lineEnds) {
+        const std::size_t column = columns.starts.size() - 1;
+        std::size_t first = top;
+        if (stands.Line().foot && lineEnds) {
+            if (length == 0) {
+                feet.push_back({column, cells + reserved});
+            } else {
+                first = length - reserved - std::min(cells, length - reserved);
+            }
+        }
+        SetFirstCell(columns, column, first);
+        columns.longest =
+            std::max(columns.longest, first + cells + (stands.Line().foot ? reserved : 0));
+        cells = 0;
+        recent.Clear();
+    };
     // Ends the column before `next`, or before as many units ahead of it as
     // the rules want; the next column reads them again.
     const auto breakBefore = [&](const Unit& next) {
         const std::size_t pushed = PushedOut(reader, recent, next, length);
         point = pushed == 0 ? next.from : recent.Back(pushed).from;
-        columns.starts.push_back(point);
         for (std::size_t back = 1; back <= pushed; ++back) {
             cells -= recent.Back(back).cells;
             columns.cells -= recent.Back(back).cells;  // counted again in the next column
         }
-        columns.longest = std::max(columns.longest, cells);
-        cells = 0;
-        recent.Clear();
+        endColumn(false);
+        columns.starts.push_back(point);
     };
     while (point.at < text.size() && columns.starts.size() <= most) {
+        if (std::exchange(lineStarts, false)) {
+            open = startLine();
+            continue;
+        }
         if (point.emphasisEnd == 0 && IsLineBreak(text[point.at])) {
             // CR LF is one line break; a lone CR or LF is one each.
             point.at += text.substr(point.at, 2) == u"\r\n" ? 2 : 1;
-            columns.longest = std::max(columns.longest, cells);
-            cells = 0;
-            recent.Clear();
-            if (point.at < text.size()) {
-                columns.starts.push_back(point);
+            if (std::exchange(open, false)) {
+                endColumn(true);
             }
+            lineStarts = true;
             continue;
         }
-        const std::size_t room =
-            length == 0 ? static_cast<std::size_t>(-1) : length - std::min(cells, length);
+        const std::size_t room = length == 0 ? static_cast<std::size_t>(-1)
+                                             : length - std::min(reserved + cells, length);
         if (const std::size_t plain =
                 point.emphasisEnd == 0 ? reader.PlainEnd(point.at, room) : point.at;
             plain != point.at) {
@@ -115,7 +181,7 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
             continue;
         }
         const Unit unit = reader.Read(point, text.size(), room, cells == 0);
-        if (hanging && length != 0 && room == 0 && unit.kind == Unit::Kind::Character &&
+        if (sheetColumns != 0 && length != 0 && room == 0 && unit.kind == Unit::Kind::Character &&
             (MayHang(unit.first) || (unit.from.at == hungTo && IsClosingBracket(unit.first)))) {
             hungTo = unit.to.at;
             point = unit.to;
@@ -125,13 +191,29 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
             breakBefore(unit);
             continue;
         }
-        recent.Add(unit.from, unit.cells);
+        if (unit.kind == Unit::Kind::Annotation) {
+            // It takes no cell, and no part in the line-breaking rules; one
+            // of emphasis dots its X, which plain characters do not show.
+            const Annotation annotation = ReadAnnotation(text, unit.from.at, unit.to.at);
+            stands.Take(annotation);
+            columns.annotated = columns.annotated || annotation.kind == Annotation::Kind::Emphasis;
+        } else {
+            recent.Add(unit.from, unit.cells);
+        }
         cells += unit.cells;
         columns.cells += unit.cells;
         columns.annotated = columns.annotated || unit.kind == Unit::Kind::Ruby || unit.dotted;
         point = unit.to;
     }
-    columns.longest = std::max(columns.longest, cells);
+    if (open) {
+        endColumn(true);
+    }
+    for (const Foot& foot : feet) {
+        SetFirstCell(columns, foot.column, columns.longest - foot.cells);
+    }
+    if (columns.starts.empty()) {
+        columns.starts.push_back({});  // a text of annotations alone
+    }
     return columns;
 }
 

@@ -53,6 +53,8 @@ class ColumnPainter {
             case Unit::Kind::Ruby:
                 Ruby(x, row, unit);
                 break;
+            case Unit::Kind::Annotation:
+                break;  // a note to the typesetter
         }
     }
 

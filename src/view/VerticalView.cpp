@@ -131,7 +131,7 @@ double VerticalView::RowCount(const Placement& placement) const {
 
 bool VerticalView::LayOut(const Cell& cell, std::size_t length, std::size_t most) {
     columns_ = LayOutColumns(text_, length, typesetting_.ruby, cell.halfWidth, most,
-                             typesetting_.manuscript);
+                             typesetting_.manuscript ? kSheetColumns : 0);
     return columns_.starts.size() <= most;
 }
 

@@ -262,5 +262,21 @@ TEST_F(ReadingTest, AChosenFontShowsAtOnceOrIsRefused) {
     EXPECT_EQ(SavedFile(), "\"IPAGothic\",24,15360," + Num(window.height) + ",1\r\n");
 }
 
+// Ctrl+O and ファイルを開く ask for a file in the folder of the one opened or
+// dropped last, and show it; cancelled, or with a file that cannot be shown,
+// the view stays as it is.
+TEST_F(ReadingTest, AFileOpensFromTheFolderOfTheLastOne) {
+    Show(u"あ");
+    const std::string before = Seen(window) + SavedFile();
+    app.OnMenu(platform::MenuItem::OpenFile);
+    app.OnFileDropped(u"E:\\無い.txt");
+    EXPECT_EQ(Seen(window) + SavedFile() + std::to_string(window.messages.size()), before + "1");
+    files.files[u"E:\\b.txt"] = "\xEF\xBB\xBFい\r\nう";
+    dialog.userFile = u"E:\\b.txt";
+    app.OnKey(Key::CtrlO);
+    EXPECT_EQ(Joined(dialog.calls) + Seen(window) + " " + std::to_string(app.TextShown()),
+              "ChooseTextFile(),ChooseTextFile(E:\\)1350x8550 い@1181.25,195 う@888.75,195 1");
+}
+
 }  // namespace
 }  // namespace ruvo::test

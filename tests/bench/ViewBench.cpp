@@ -13,6 +13,10 @@ constexpr std::u16string_view kForty =
 constexpr std::u16string_view kFortyWithRuby =
     u"｜吾輩《わがはい》は猫である。名前《なまえ》はまだ無《な》い。《《どこ》》で生れたか頓《とん"
     u"》と見当《けんとう》がつかぬ。";
+// An e-text's line of 40: indented, with ruby and 傍点.
+constexpr std::u16string_view kFortyAnnotated =
+    u"［＃２字下げ］吾輩《わがはい》は猫である。［＃「猫」に傍点］名前はまだ無い。"
+    u"［＃「無い」に白ゴマ傍点］どこで生れたかとんと見当がつかぬ。";
 
 // Times `step` on the doubles in the fixed mode, once a click shows
 // `range(0)` bytes of UTF-16 from the clipboard: lines of `line` pieces ended
@@ -31,6 +35,7 @@ void Measure(benchmark::State& state, int line, float height, void (*step)(TestA
         t.clipboard.text += u"\r\n";
     }
     t.clipboard.text.resize(units);
+    t.files.files[u"C:\\e.txt"] = Utf8(t.clipboard.text);
     t.app.OnClick();
     for ([[maybe_unused]] auto _ : state) {
         t.window.surface.calls.clear();
@@ -47,6 +52,10 @@ void Click(TestApp& t) {
 void Resize(TestApp& t) {
     t.window.height = t.window.height == 9150 ? 9000 : 9150;
     t.app.OnResize();
+}
+// The same text dropped as a UTF-8 file: read, decoded and shown.
+void Open(TestApp& t) {
+    t.app.OnFileDropped(u"C:\\e.txt");
 }
 // One column on from the middle of the text on display, or back to it.
 void Step(TestApp& t) {
@@ -68,6 +77,7 @@ void Large(benchmark::internal::Benchmark* b) {
 BENCHMARK_CAPTURE(Measure, Click, 1, 8550, Click, kForty)->Apply(Small)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, WrappingClick, 5, 9150, Click, kForty)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, RubyClick, 5, 9150, Click, kFortyWithRuby)->Apply(Large);
+BENCHMARK_CAPTURE(Measure, AnnotatedFile, 1, 9150, Open, kFortyAnnotated)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, Rewrap, 5, 9150, Resize, kForty)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, ScrollStep, 1, 8550, Step, kForty)->Apply(Small)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, RubyScrollStep, 5, 9150, Step, kFortyWithRuby)->Apply(Large);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <stdexcept>
 
 namespace ruvo::test {
 
@@ -12,6 +13,14 @@ std::string FakeFiles::ReadAll(const std::u16string& path) {
         throw RuntimeError(ErrorNumber::FileNotFound, path);
     }
     return files[path];
+}
+
+// The limit is left to the call's record.
+platform::FileBytes FakeFiles::ReadUpTo(const std::u16string& path, std::size_t limit) {
+    Record("ReadUpTo", path, limit);
+    const auto found = files.find(path);
+    return found == files.end() ? platform::FileBytes{{}, platform::ReadProblem::NotFound}
+                                : platform::FileBytes{found->second};
 }
 
 std::string FakeFiles::ToAnsi(std::u16string_view text) {
@@ -24,6 +33,14 @@ std::u16string FakeFiles::FromAnsi(std::string_view bytes) {
     std::u16string text(utf16.size() / 2, u'\0');
     std::memcpy(text.data(), utf16.data(), utf16.size());  // both little-endian here
     return text;
+}
+
+std::optional<std::u16string> FakeFiles::FromShiftJis(std::string_view bytes) {
+    try {
+        return FromAnsi(bytes);
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<platform::FontChoice> FakeCommonDialog::ChooseFont(
@@ -77,7 +94,7 @@ void FakeWindow::SetMenuChecked(platform::MenuItem item, bool on) {
     static const char* const kNames[] = {
         "None",     "Format",       "Font",           "FrameSize", "FixedSize", "VariableSize",
         "Wrapping", "ColumnLength", "LengthToWindow", "Length20",  "Length40",  "Length42",
-        "Ruby",     "Manuscript",   "AutoUpdate",     "Help",      "Exit"};
+        "Ruby",     "Manuscript",   "AutoUpdate",     "Help",      "Exit",      "OpenFile"};
     Record("SetMenuChecked", std::string(kNames[static_cast<int>(item)]), on);
     checked[item] = on;
 }

@@ -54,6 +54,7 @@ struct FakeFiles : platform::Files, Recorder {
 
     std::u16string ExecutableDirectory() override { return executableDirectory; }
     std::string ReadAll(const std::u16string& path) override;
+    platform::FileBytes ReadUpTo(const std::u16string& path, std::size_t limit) override;
     void WriteAll(const std::u16string& path, std::string_view bytes) override {
         Record("WriteAll", path);
         files[path] = bytes;
@@ -70,6 +71,7 @@ struct FakeFiles : platform::Files, Recorder {
     }
     std::string ToAnsi(std::u16string_view text) override;
     std::u16string FromAnsi(std::string_view bytes) override;
+    std::optional<std::u16string> FromShiftJis(std::string_view bytes) override;
 };
 
 // The common dialogs with a scripted user at the font chooser.
@@ -77,8 +79,13 @@ struct FakeCommonDialog : platform::CommonDialog, Recorder {
     bool userCancels = false;
     std::optional<std::u16string> userFontName;  // unset: confirms the preset
     std::optional<float> userFontSize;
+    std::optional<std::u16string> userFile;  // unset: cancels the open dialog
 
     std::optional<platform::FontChoice> ChooseFont(const platform::FontChoice& preset) override;
+    std::optional<std::u16string> ChooseTextFile(const std::u16string& folder) override {
+        Record("ChooseTextFile", folder);
+        return userFile;
+    }
     void ShowHelpFile(const std::u16string& path) override { Record("ShowHelpFile", path); }
     void OpenDocument(const std::u16string& path) override { Record("OpenDocument", path); }
 };

@@ -10,7 +10,10 @@
 //                        covered it has gone (Wine keeps the pixels itself)
 //   e2e_tool resize DESKTOP W H  gives Ruvo an outer size of W x H pixels, as
 //                        a user's drag of its frame ends
+//   e2e_tool drop DESKTOP FILE...  drops the files on Ruvo, as the shell does
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +50,27 @@ int wmain(int argc, wchar_t** argv) {
                               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
                    ? 0
                    : 1;
+    }
+    if (command == L"drop" && argc >= 4) {
+        // The shell's DROPFILES block, made in Ruvo's own memory, where a
+        // handle of this process would mean nothing.
+        std::wstring block(sizeof(DROPFILES) / sizeof(wchar_t), L'\0');
+        for (int i = 3; i < argc; ++i) {
+            block += std::wstring(argv[i]) + L'\0';
+        }
+        block += L'\0';
+        reinterpret_cast<DROPFILES*>(block.data())->pFiles = sizeof(DROPFILES);
+        reinterpret_cast<DROPFILES*>(block.data())->fWide = TRUE;
+        DWORD id = 0;
+        ::GetWindowThreadProcessId(window, &id);
+        HANDLE ruvo = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
+        const SIZE_T bytes = block.size() * sizeof(wchar_t);
+        void* drop = ::VirtualAllocEx(ruvo, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+        const bool put = drop != nullptr &&
+                         ::WriteProcessMemory(ruvo, drop, block.data(), bytes, nullptr) &&
+                         ::PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        ::CloseHandle(ruvo);
+        return put ? 0 : 1;
     }
     if (command != L"client") {
         return 2;

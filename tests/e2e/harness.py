@@ -171,6 +171,20 @@ class Ruvo:
 
     def click(self):
         left, _, right, bottom = self.client()[:4]
+        return self.written(lambda: self.call("xdotool", "mousemove", str((left + right) // 2),
+                                              str(bottom - 5), "click", "1"), "a settings write")
+
+    # Returns the settings line that `act` has written.
+    def written(self, act, what):
         self.ini.write_bytes(STALE)
-        self.call("xdotool", "mousemove", str((left + right) // 2), str(bottom - 5), "click", "1")
-        return poll(lambda: (data := self.ini.read_bytes()) != STALE and data, "a settings write")
+        act()
+        return poll(lambda: (data := self.ini.read_bytes()) != STALE and data, what)
+
+    # Drops files on the program, as the shell does.
+    def drop(self, *files):
+        self.call("wine", Ruvo.tool, "drop", DESKTOP, *map(windows_path, files))
+
+
+# A file's path as Wine's programs see it.
+def windows_path(file):
+    return "Z:" + str(file).replace("/", "\\")

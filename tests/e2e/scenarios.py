@@ -5,10 +5,11 @@
 # does, and checks the settings file, the windows and screenshots. A run goes
 # on as long as its steps can share it: every start costs seconds.
 
+import pathlib
 import sys
 import time
 
-from harness import DESKTOP, SCREEN, STALE, Ruvo, columns, poll, runs, settle
+from harness import DESKTOP, SCREEN, STALE, Ruvo, columns, poll, runs, settle, windows_path
 
 
 # Every line is a column of its own, right to left, showing its characters
@@ -78,13 +79,13 @@ def fixed_mode_cover_scrolling_and_menu():
         settle()
         assert run.ink("wheel") != first, "the wheel did not scroll"
         assert run.ini.read_bytes() == STALE, "scrolling wrote the settings"
-        # Alt+O opens the drop-down at フォント; Down moves to フレームサイズ and
+        # Alt+O opens the drop-down at ファイルを開く; Down twice moves to フレームサイズ and
         # Right opens its submenu. (The shared access key S would do under
         # Windows, where it cycles between the two items; Wine runs the first.)
         # 可変 moves the check mark there; closing stores it.
-        run.keys("alt+o", "Down", "Right")
+        run.keys("alt+o", "Down", "Down", "Right")
         fixed_checked = run.ink("menu-fixed-checked", (0, 0, 420, 200))
-        run.keys("k", "alt+o", "Down", "Right")
+        run.keys("k", "alt+o", "Down", "Down", "Right")
         assert run.ink("menu-variable-checked", (0, 0, 420, 200)) != fixed_checked, (
             "可変 moved no check mark")
         run.close("k", "alt+F4")
@@ -192,16 +193,10 @@ def what_a_new_user_reached_for():
         run.call("wine", Ruvo.tool, "resize", DESKTOP, "241", "541")
         poll(lambda: run.geometry()[2:] == (241, 541), "the resize")
 
-        # Returns the settings line that `act` has written.
-        def written(act, what):
-            run.ini.write_bytes(STALE)
-            act()
-            return poll(lambda: (data := run.ini.read_bytes()) != STALE and data, what)
-
         # Copies a text for 自動更新 and returns its ink from the client area's
         # top-right corner, moved left by `columns` pitches.
         def copied(text, label, columns):
-            written(lambda: run.call("wine", Ruvo.tool, "clip", text), "自動更新")
+            run.written(lambda: run.call("wine", Ruvo.tool, "clip", text), "自動更新")
             right, top = run.client()[2], run.client()[1]
             return {(x - right + 24 * columns, y - top) for x, y in run.ink(label, below=250)}
 
@@ -224,7 +219,7 @@ def what_a_new_user_reached_for():
 
         for points, act in ((14, lambda: run.call("xdotool", "keydown", "ctrl", "click", "4",
                                                   "keyup", "ctrl")), (24, choose_24_points)):
-            line = written(act, f"the write of {points} points")
+            line = run.written(act, f"the write of {points} points")
             assert line.startswith(b'"MS Mincho",%d,' % points), f"not {points} points: {line!r}"
             reach[points] = max(y for _, y in run.ink(f"{points}pt"))
         assert reach[12] < reach[14] < reach[24], f"the text did not grow at once: {reach}"
@@ -252,6 +247,40 @@ def manuscript_sheet():
         assert len(runs({y for _, y in below if y > across[-1] + 16})) == 2, "no number and count"
         run.close("alt+o", "l", "1", "alt+F4")
         assert run.ini.read_bytes() == b'"MS Mincho",12,8040,7170,1,1,1,0,20,1\r\n', "20字 not stored"
+
+
+# A Shift_JIS e-text with CR LF lines, opened through Ctrl+O and the dialog,
+# and dropped with a second file, shows as the clipboard shows the same text
+# with its indent as full-width spaces, its 傍点 as 《《…》》 and its page
+# break as an empty line: no annotation drawn. A dropped file that holds no
+# text gives a message naming it; the view and the settings stay.
+def text_files_opened_and_dropped():
+    lines = ["雨《あめ》の日の猫", "［＃２字下げ］ある雨の日のこと。［＃「雨の日」に傍点］", "［＃改ページ］",
+             "猫は寝ている。"]
+    with Ruvo("text-files", b'"MS Mincho",12,1350,8550,1\r\n') as run:
+        poll(run.windows, "the program's window")
+        etext, binary = (pathlib.Path(run.folder, name) for name in ("etext.txt", "binary.dat"))
+        etext.write_bytes("\r\n".join(lines).encode("cp932"))
+        binary.write_bytes(b"\x89PNG\r\n\x1a\n\0\0\0\rIHDR")
+        run.show("雨《あめ》の日の猫\r\n　　ある《《雨の日》》のこと。\r\n\r\n猫は寝ている。")
+        shown = run.ink("clipboard")
+
+        def choose():
+            run.keys("ctrl+o")
+            poll(lambda: len(run.windows()) == 2, "the open dialog")
+            run.call("xdotool", "type", windows_path(etext))  # the dialog's folder is the system's
+            run.keys("Return")
+
+        for act, label in ((choose, "opened"), (lambda: run.drop(etext, binary), "dropped")):
+            run.click()
+            run.written(act, label)
+            assert run.ink(label) == shown, f"the {label} e-text is not drawn as its notation"
+        run.ini.write_bytes(STALE)
+        run.drop(binary)
+        poll(lambda: len(run.windows()) == 2, "the message")
+        run.ink("message", (0, 0, *SCREEN))
+        run.keys("Return")
+        assert run.ink("after-message") == shown and run.ini.read_bytes() == STALE, "the view changed"
 
 
 def missing_settings_reports_error():

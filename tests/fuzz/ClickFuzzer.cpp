@@ -66,7 +66,7 @@ void Dispatch(TestApp& t, const std::function<void()>& event) {
 void Move(TestApp& t, FuzzedDataProvider& input) {
     App& a = t.app;
     const std::function<void()> moves[] = {
-        [&] { a.OnKey(static_cast<platform::Key>(input.ConsumeIntegralInRange(0, 12))); },
+        [&] { a.OnKey(static_cast<platform::Key>(input.ConsumeIntegralInRange(0, 13))); },
         [&] {
             const auto wheel = static_cast<platform::Wheel>(input.ConsumeIntegralInRange(0, 3));
             // A wheel reports at most 32767 / 120 notches at once.

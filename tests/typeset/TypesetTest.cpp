@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "doubles/Text.h"
@@ -13,19 +14,20 @@ double HalfWidth(char16_t c) {
     return c == u'W' ? 1 : c == u'`' ? 0 : 0.5;
 }
 
-// The columns as the text they hold, "|" between them, line breaks left
-// out; then the longest column's cells, and with `hanging` all the cells
-// that hold text.
+// The columns as the text they hold up to a line break, "|" between them,
+// each after "^" where a page break stands before it and its first cell
+// where that is not 0 ("2:"); then the longest column's cells, and on
+// sheets (of three columns) all the cells that hold text.
 std::string Laid(std::u16string_view text, std::size_t length, bool hanging = false) {
-    const Columns columns = LayOutColumns(text, length, true, HalfWidth, SIZE_MAX, hanging);
+    const Columns columns = LayOutColumns(text, length, true, HalfWidth, SIZE_MAX, hanging ? 3 : 0);
     std::u16string laid;
     for (std::size_t i = 0; i < columns.starts.size(); ++i) {
-        const std::size_t start = columns.starts[i].at;
-        const std::size_t end =
-            i + 1 < columns.starts.size() ? columns.starts[i + 1].at : text.size();
-        std::u16string column(text.substr(start, end - start));
-        std::erase_if(column, [](char16_t c) { return c == u'\r' || c == u'\n'; });
-        laid += (i == 0 ? u"" : u"|") + column;
+        const std::size_t start = columns.starts[i].at, first = FirstCell(columns, i);
+        const std::u16string_view column = text.substr(start, ColumnEnd(text, columns, i) - start);
+        laid += (i == 0 ? u"" : u"|") +
+                std::u16string(std::ranges::count(columns.pageBreaks, i), u'^') +
+                (first == 0 ? u"" : char16_t(u'0' + first) + std::u16string(u":")) +
+                std::u16string(column.substr(0, column.find_first_of(u"\r\n")));
     }
     return Utf8(laid) + " " + std::to_string(columns.longest) + (columns.annotated ? " ruby" : "") +
            (hanging ? " " + std::to_string(columns.cells) + " cells" : "");
@@ -34,7 +36,12 @@ std::string Laid(std::u16string_view text, std::size_t length, bool hanging = fa
 // Every line is a column; a longer one goes on in columns of the length,
 // pushed out by up to a quarter of it where the break would start a column
 // with a closing mark or end one with an opening bracket or split a doubled
-// mark, and cut at the length where no such break keeps the rules.
+// mark, and cut at the length where no such break keeps the rules. The
+// annotations at a line's start indent its columns, wrapped ones too, by a
+// block or by its own, or set its last column at the foot (of the longest
+// column without a length); a line of annotations alone takes no column, a
+// page break leaves an empty one; the key to the notation and the colophon
+// keep them as written.
 TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
     struct Case {
         std::u16string text;
@@ -88,6 +95,25 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
         {u"あいうえ」お", 4, "あいう|え」お 3 6 cells", true},
         {u"\u3000あいう\r\n\r\nえ", 4, "\u3000あいう||え 4 5 cells", true},
         {u"あいう｜吾輩《わがはい》", 4, "あいう|｜吾輩《わがはい》 3 ruby 5 cells", true},
+        {u"あ\n［＃改ページ］\nい", 4, "あ|||^い 1 2 cells", true},
+        {u"［＃２字下げ］あいうえお", 4, "2:［＃２字下げ］あい|2:うえ|2:お 4"},
+        {u"［＃2字下げ］あ\n［＃三字下げ］い\n［＃９字下げ］うえ", 4,
+         "2:［＃2字下げ］あ|3:［＃三字下げ］い|3:［＃９字下げ］う|3:え 4"},
+        {u"［＃ここから１字下げ］\r\nあいうえ\r\n［＃２字下げ］か\r\n［＃ここで字下げ終わり］\r\n"
+         u"き",
+         4, "1:あいう|1:え|2:［＃２字下げ］か|き 4"},
+        {u"あ\n［＃地付き］いう\n［＃地から１字上げ］え", 4,
+         "あ|2:［＃地付き］いう|2:［＃地から１字上げ］え 4"},
+        {u"［＃地付き］あいうえお", 4, "［＃地付き］あいうえ|3:お 4"},
+        {u"あいうえ\n［＃地付き］か\n［＃地から２字上げ］き", 0,
+         "あいうえ|3:［＃地付き］か|1:［＃地から２字上げ］き 4"},
+        {u"あ\n［＃改ページ］\nい［＃改丁］\nう\n［＃改見開き］", 4, "あ||^い［＃改丁］||^う 1"},
+        {u"［＃改ページ］\n［＃ここから２字下げ］", 4, "［＃改ページ］ 0"},
+        {u"-----------\n【テキスト中に現れる記号について】\n［＃２字下げ］あ\n-----------\n"
+         u"［＃２字下げ］い\n底本：う\n［＃２字下げ］え",
+         0,
+         "-----------|【テキスト中に現れる記号について】|［＃２字下げ］あ|-----------|"
+         "2:［＃２字下げ］い|底本：う|［＃２字下げ］え 17"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Laid(c.text, c.length, c.hanging), c.laid) << Utf8(c.text) << " at " << c.length;
@@ -103,7 +129,7 @@ TEST(TypesetTest, LinesBreakIntoColumnsByTheKinsokuRules) {
 }
 
 // Units as a reader sees them: ruby base(ruby), [upright], <run>cells,
-// emphasised*, "/" a line break.
+// emphasised*, # an annotation, "/" a line break.
 std::string Units(std::u16string_view text, bool notation) {
     UnitReader reader(text, notation, HalfWidth);
     std::u16string read;
@@ -119,10 +145,11 @@ std::string Units(std::u16string_view text, bool notation) {
         };
         const std::u16string shown = part(unit.text);
         using Kind = Unit::Kind;
-        read += unit.kind == Kind::Upright ? u" [" + shown + u"]"
-                : unit.kind == Kind::Latin ? u" <" + shown + u">" + char16_t(u'0' + unit.cells)
-                : unit.kind == Kind::Ruby  ? u" " + shown + u"(" + part(unit.ruby) + u")"
-                                           : u" " + shown + (unit.dotted ? u"*" : u"");
+        read += unit.kind == Kind::Upright      ? u" [" + shown + u"]"
+                : unit.kind == Kind::Latin      ? u" <" + shown + u">" + char16_t(u'0' + unit.cells)
+                : unit.kind == Kind::Ruby       ? u" " + shown + u"(" + part(unit.ruby) + u")"
+                : unit.kind == Kind::Annotation ? u" #"
+                                                : u" " + shown + (unit.dotted ? u"*" : u"");
         at = unit.to;
     }
     return Utf8(read.substr(1));
@@ -153,6 +180,13 @@ TEST(TypesetTest, TheTextReadAsUnits) {
         {u"2024年、3.14、A1、z9~ɏ、!!!、7/8",
          "<2024>2 年 、 <3.14>2 、 <A1>1 、 <z9~ɏ>2 、 <!!!>2 、 <7/8>2"},
         {u"iPhone 15とWindows 11", "<iPhone >4 [15] と <Windows >5 [11]"},
+        // The nearest X before a 傍点 annotation on its line is dotted, ruby first.
+        {u"猫は猫［＃「猫」に傍点］だ", "猫 は 猫* # だ"},
+        {u"abc［＃「bc」に白ゴマ傍点］吾輩《わがはい》［＃「吾輩」に傍点］",
+         "<a>1 b* c* # 吾輩(わがはい) #"},
+        {u"［＃「猫」に傍点］［＃注の猫］犬［＃「猫」に傍点］",
+         "［ ＃ 「 猫 」 に 傍 点 ］ # 犬 ［ ＃ 「 猫 」 に 傍 点 ］"},
+        {u"あ［＃「］」は注］［＃注", "あ # ［ ＃ 注"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Units(c.text, c.notation), c.units) << Utf8(c.text);

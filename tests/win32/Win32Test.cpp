@@ -152,7 +152,8 @@ TEST_F(WindowTest, EachFaceIsThereAndMeasuresWhatItDraws) {
     }
 }
 
-// 書式 holds フォント, the drop-down フレームサイズ (固定, 可変), 折り返し, ルビ,
+// 書式 holds ファイルを開く, a separator, フォント, the drop-down フレームサイズ (固定, 可変),
+// 折り返し, the drop-down 1行の字数 (four items with radio bullets), ルビ, 原稿用紙,
 // 自動更新, a separator, ヘルプ, a separator and 終了.
 TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
     HMENU bar = ::GetMenu(window_.Hwnd()), format = ::GetSubMenu(bar, 0);
@@ -160,9 +161,15 @@ TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
     wchar_t caption[64] = {};
     ::GetMenuStringW(bar, 0, caption, 64, MF_BYPOSITION);
     EXPECT_EQ(FromWide(caption), u"書式(&O)");
-    EXPECT_EQ(::GetMenuItemCount(format), 9);
-    EXPECT_EQ(::GetMenuState(format, 5, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
-    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 1)), 2);
+    EXPECT_EQ(::GetMenuItemCount(format), 13);
+    EXPECT_EQ(::GetMenuState(format, 9, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
+    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 3)), 2);
+    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 5)), 4);
+    MENUITEMINFOW radio{};
+    radio.cbSize = sizeof radio;
+    radio.fMask = MIIM_FTYPE;
+    ::GetMenuItemInfoW(bar, static_cast<UINT>(MenuItem::Length20), FALSE, &radio);
+    EXPECT_EQ(radio.fType & MFT_RADIOCHECK, UINT{MFT_RADIOCHECK});
 
     const auto checked = [bar](MenuItem item) {
         return (::GetMenuState(bar, static_cast<UINT>(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
@@ -205,6 +212,7 @@ struct Events : WindowEvents {
                 (noexcept, override));
     MOCK_METHOD(void, Resize, (), (noexcept, override));
     MOCK_METHOD(void, ClipboardChange, (), (noexcept, override));
+    MOCK_METHOD(void, FileDropped, (const std::u16string&), (noexcept, override));
     MOCK_METHOD(void, Unload, (), (noexcept, override));
 };
 
@@ -304,6 +312,13 @@ TEST(FilesTest, ConvertsWritesReplacesAndFailsWithoutHarmToTheTarget) {
     EXPECT_THAT([&] { files.Replace(temporary, target); },
                 ThrowsError(ErrorNumber::FileNotFound, target));
     EXPECT_EQ(files.ReadAll(target), "short") << "a failure harmed the target";
+
+    // Read for display: what stood in the way; Shift_JIS as the system
+    // converts it, nothing for a character it has none for.
+    EXPECT_EQ(files.ReadUpTo(target, 4).problem, platform::ReadProblem::TooLarge);
+    EXPECT_EQ(files.ReadUpTo(dir, 9).problem, platform::ReadProblem::Folder);
+    EXPECT_EQ(files.FromShiftJis("\x88\xEA\xB1\xDF"), u"一ｱﾟ");
+    EXPECT_EQ(files.FromShiftJis("\x88\xEA\x85\x40"), std::nullopt);
     std::filesystem::remove_all(ToWide(dir));
 }
 

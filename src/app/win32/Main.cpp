@@ -43,6 +43,9 @@ class AppEvents final : public ruvo::win32::WindowEvents {
     void ClipboardChange() noexcept override {
         app_.Dispatch([this] { app_.OnClipboardChange(); });
     }
+    void FileDropped(const std::u16string& path) noexcept override {
+        app_.Dispatch([this, &path] { app_.OnFileDropped(path); });
+    }
     void Unload() noexcept override {
         app_.Dispatch([this] { app_.OnClose(); });
     }

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <winspool.h>
 #include <algorithm>
+#include <cwchar>
 
 #include "platform/Convert.h"
 #include "platform/Error.h"
@@ -64,6 +65,30 @@ std::optional<platform::FontChoice> Win32CommonDialog::ChooseFont(
     }
     return platform::FontChoice{FromWide(chosen.lfFaceName),
                                 static_cast<float>(chooser.iPointSize) / 10.0F};
+}
+
+std::optional<std::u16string> Win32CommonDialog::ChooseTextFile(const std::u16string& folder) {
+    static constexpr wchar_t kFilter[] = L"テキスト (*.txt)\0*.txt\0すべてのファイル (*.*)\0*.*\0";
+    // Room for the longest path the system makes, so that no choice is too long.
+    std::wstring file(32768, L'\0');
+    const std::wstring initial = ToWide(folder);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = kFilter;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
+    dialog.Flags =
+        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!::GetOpenFileNameW(&dialog)) {
+        if (::CommDlgExtendedError() != 0) {
+            throw RuntimeError(ErrorNumber::Unexpected, u"GetOpenFileNameW");
+        }
+        return std::nullopt;
+    }
+    file.resize(std::wcslen(file.c_str()));
+    return FromWide(file);
 }
 
 void Win32CommonDialog::ShowHelpFile(const std::u16string& path) {

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Files.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "platform/Error.h"
@@ -11,8 +12,9 @@ namespace ruvo::win32 {
 
 namespace {
 
-// Writes go in pieces a DWORD can count.
+// Writes and reads go in pieces a DWORD can count.
 constexpr DWORD kChunk = 1U << 20;
+constexpr UINT kShiftJis = 932;
 
 [[noreturn]] void ThrowFileError(DWORD code, const std::u16string& path) {
     switch (code) {
@@ -34,6 +36,23 @@ constexpr DWORD kChunk = 1U << 20;
 
 [[noreturn]] void ThrowLastFileError(const std::u16string& path) {
     ThrowFileError(::GetLastError(), path);
+}
+
+platform::ReadProblem ReadProblemOf(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_NETPATH:
+            return platform::ReadProblem::NotFound;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return platform::ReadProblem::InUse;
+        case ERROR_ACCESS_DENIED:
+            return platform::ReadProblem::Denied;
+        default:
+            return platform::ReadProblem::Failed;
+    }
 }
 
 int Length(std::size_t size) {
@@ -88,6 +107,41 @@ std::string Win32Files::ReadAll(const std::u16string& path) {
         }
         bytes.append(buffer, read);
     }
+}
+
+platform::FileBytes Win32Files::ReadUpTo(const std::u16string& path, std::size_t limit) {
+    const std::wstring name = ToWide(path);
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return {{}, platform::ReadProblem::Folder};
+    }
+    // Shared for writing too: a file that an editor keeps open can be read.
+    UniqueFile file(::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !::GetFileSizeEx(file.get(), &size)) {
+        return {{}, ReadProblemOf(::GetLastError())};
+    }
+    if (static_cast<unsigned long long>(size.QuadPart) > limit) {
+        return {{}, platform::ReadProblem::TooLarge};
+    }
+    platform::FileBytes read;
+    read.bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    std::size_t done = 0;
+    while (done < read.bytes.size()) {
+        DWORD piece = 0;
+        if (!::ReadFile(file.get(), read.bytes.data() + done,
+                        static_cast<DWORD>(std::min<std::size_t>(read.bytes.size() - done, kChunk)),
+                        &piece, nullptr)) {
+            return {{}, ReadProblemOf(::GetLastError())};
+        }
+        if (piece == 0) {
+            break;  // it has become shorter
+        }
+        done += piece;
+    }
+    read.bytes.resize(done);
+    return read;
 }
 
 void Win32Files::WriteAll(const std::u16string& path, std::string_view bytes) {
@@ -162,6 +216,23 @@ std::u16string Win32Files::FromAnsi(std::string_view bytes) {
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, wide.data(), size);
     return FromWide(wide);
+}
+
+std::optional<std::u16string> Win32Files::FromShiftJis(std::string_view bytes) {
+    if (bytes.empty()) {
+        return std::u16string();
+    }
+    const int length = Length(bytes.size());
+    const int size =
+        ::MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+    if (size == 0) {
+        return std::nullopt;
+    }
+    // Straight into the text: a large file is not held twice more.
+    std::u16string text(static_cast<std::size_t>(size), u'\0');
+    ::MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, bytes.data(), length,
+                          reinterpret_cast<wchar_t*>(text.data()), size);
+    return text;
 }
 
 }  // namespace ruvo::win32

@@ -80,6 +80,7 @@ Win32Window::Win32Window(HINSTANCE instance, std::span<const platform::MenuEntry
     window_.reset(window);
     // Without it the program still runs; the clipboard is then read on clicks only.
     ::AddClipboardFormatListener(window);
+    ::DragAcceptFiles(window, TRUE);
     if (const UINT dpi = WindowDpi(window); dpi != 0) {
         SetDpi(dpi, dpi);
     }
@@ -178,6 +179,9 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 return 0;
             }
             break;
+        case WM_DROPFILES:
+            FilesDropped(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_SYSCOMMAND: {
             // The system's modal loops on the window run in here: its menus,
             // moving and sizing it, tracking a scroll bar's thumb.
@@ -250,6 +254,23 @@ void Win32Window::ClipboardChanged() noexcept {
     clipboardPending_ = inModalLoop_ || inHandler_;
     if (!clipboardPending_) {
         Raise([this] { events_->ClipboardChange(); });
+    }
+}
+
+void Win32Window::FilesDropped(HDROP drop) noexcept {
+    std::u16string path;
+    try {
+        std::wstring name(::DragQueryFileW(drop, 0, nullptr, 0), L'\0');
+        if (!name.empty() &&
+            ::DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size() + 1)) != 0) {
+            path = FromWide(name);
+        }
+    } catch (...) {
+        path.clear();  // no memory for the name: the drop is not taken
+    }
+    ::DragFinish(drop);
+    if (!path.empty()) {
+        Raise([this, &path] { events_->FileDropped(path); });
     }
 }
 

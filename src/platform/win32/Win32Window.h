@@ -10,6 +10,8 @@
 #include "platform/win32/Win32.h"
 #include "platform/win32/Win32Surface.h"
 
+#include <shellapi.h>
+
 namespace ruvo::win32 {
 
 // What the window reports to the program. Each call runs one handler to its
@@ -28,6 +30,7 @@ class WindowEvents {
     virtual void Resize() noexcept = 0;
     // The clipboard's contents changed, once for a burst of changes.
     virtual void ClipboardChange() noexcept = 0;
+    virtual void FileDropped(const std::u16string& path) noexcept = 0;
     virtual void Unload() noexcept = 0;
 };
 
@@ -81,6 +84,8 @@ class Win32Window final : public platform::Window {
     void Raise(Event event) noexcept;
     // Raises a settled clipboard change, or keeps it for later.
     void ClipboardChanged() noexcept;
+    // Raises the first of the files dropped on the window.
+    void FilesDropped(HDROP drop) noexcept;
 
     // The menu bar: Win32WindowMenu.cpp.
     void BuildMenu(HMENU menu, platform::MenuItem parent);

@@ -26,6 +26,8 @@ std::optional<platform::Key> KeyOf(WPARAM virtualKey) {
             case '0':
             case VK_NUMPAD0:
                 return platform::Key::CtrlZero;
+            case 'O':
+                return platform::Key::CtrlO;
             default:
                 break;
         }
