@@ -1,13 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "platform/Clipboard.h"
 #include "platform/CommonDialog.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
+#include "platform/Picture.h"
+#include "platform/Printer.h"
 #include "platform/Window.h"
 #include "settings/SettingsLine.h"
 #include "view/VerticalView.h"
@@ -19,7 +23,7 @@ namespace ruvo {
 class App {
   public:
     App(platform::Window& window, platform::Clipboard& clipboard, platform::CommonDialog& dialogs,
-        platform::Files& files);
+        platform::Files& files, platform::Pictures& pictures, platform::Printer& printer);
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
@@ -66,6 +70,18 @@ class App {
     // a font the platform will not make changes nothing and is reported.
     void TakeFont(const std::u16string& face, std::int32_t points);
     void CheckMenuItems();
+    // The commands that take the text out of the window, there while text
+    // is on display: Output.cpp.
+    void EnableOutputItems();
+    void CopyPictureCommand();
+    void SavePictureCommand();
+    void PrintCommand();
+    // The size of the picture of the text on display; nothing, with a
+    // message, where not one character fits a picture.
+    std::optional<PictureSize> PictureToMake();
+    std::unique_ptr<platform::Picture> DrawnPicture(const PictureSize& size);
+    // Says how much of the text a picture holds, when not all of it.
+    void ReportCut(const PictureSize& size);
     Typesetting TypesettingNow() const;
     // The window's outer size and the settings into the settings file.
     void SaveSettings();
@@ -75,7 +91,10 @@ class App {
     platform::Clipboard& clipboard_;
     platform::CommonDialog& dialogs_;
     platform::Files& files_;
-    std::u16string folder_;  // the executable's, ending in "\"
+    platform::Pictures& pictures_;
+    platform::Printer& printer_;
+    std::u16string folder_;      // the executable's, ending in "\"
+    std::u16string saveFolder_;  // where the last picture was saved, ending in "\"
     SettingsRecord settings_;
     VerticalView view_;
     bool textShown_ = false;

@@ -16,6 +16,9 @@ enum class MenuItem : int {
     Wrapping,
     Ruby,
     AutoUpdate,
+    CopyPicture,
+    SavePicture,
+    Print,
     Help,
     Exit,
 };
@@ -27,7 +30,8 @@ struct MenuEntry {
     MenuItem parent;
     std::u16string_view caption;  // "&" marks the access key
     MenuKind kind;
-    bool checked;  // check mark when the window is created
+    bool checked;         // check mark when the window is created
+    bool enabled = true;  // not greyed when the window is created
 };
 
 }  // namespace ruvo::platform

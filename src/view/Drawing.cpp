@@ -150,23 +150,24 @@ void DrawColumns(platform::Surface& surface, const ColumnsToDraw& shown, const C
     const double height = surface.Height();
     UnitReader reader(shown.text, shown.typesetting.ruby, cell.halfWidth);
     ColumnPainter painter(surface, shown, cell);
-    for (std::size_t column = 0; shown.firstColumn + column < shown.columns.starts.size();
+    for (std::size_t column = 0;
+         column < shown.columnCount && shown.firstColumn + column < shown.columns.starts.size();
          ++column) {
         const double x = ColumnX(width, cell, shown.columns.annotated, column);
         if (x <= 0) {
             break;  // this column and all after it lie beyond the left edge
         }
         painter.StartColumn();
-        ForEachUnit(shown.text, shown.columns, reader, shown.firstColumn + column,
-                    [&](const Unit& unit, std::size_t at) {
-                        const double row =
-                            static_cast<double>(at) - static_cast<double>(shown.firstCell);
-                        if (CellY(cell, row) >= height) {
-                            return false;  // below the bottom edge
-                        }
-                        painter.Draw(unit, x, row);
-                        return true;
-                    });
+        ForEachUnit(
+            shown.text, shown.columns, reader, shown.firstColumn + column,
+            [&](const Unit& unit, std::size_t at) {
+                const double row = static_cast<double>(at) - static_cast<double>(shown.firstCell);
+                if (CellY(cell, row) >= height || row >= static_cast<double>(shown.cellCount)) {
+                    return false;  // below the bottom edge
+                }
+                painter.Draw(unit, x, row);
+                return true;
+            });
     }
 }
 

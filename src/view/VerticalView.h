@@ -8,6 +8,7 @@
 #include "platform/Window.h"
 #include "typeset/Columns.h"
 #include "view/Geometry.h"
+#include "view/Output.h"
 #include "view/Scrolling.h"
 
 namespace ruvo {
@@ -47,6 +48,10 @@ class VerticalView {
     void FollowResize();
     // Moves through the text on display and draws what then shows.
     void Scroll(const ScrollMove& move);
+    // A picture of the whole text on display as laid out here, at the
+    // window's resolution, and what of it the picture holds.
+    PictureSize MeasurePicture();
+    void DrawPicture(platform::Surface& canvas, const PictureSize& size);
 
     // Whether nothing is on display (nothing shown, the empty text, or cleared).
     bool Empty() const { return columns_.starts.empty(); }

@@ -37,11 +37,58 @@ std::optional<platform::FontChoice> FakeCommonDialog::ChooseFont(
 }
 
 float FakeSurface::Width() {
-    return window_.ClientWidth();
+    return window_ != nullptr ? window_->ClientWidth() : width;
 }
 
 float FakeSurface::Height() {
-    return window_.ClientHeight();
+    return window_ != nullptr ? window_->ClientHeight() : height;
+}
+
+namespace {
+
+struct FakePicture : platform::Picture {
+    FakePictures& pictures;
+
+    explicit FakePicture(FakePictures& made) : pictures(made) {}
+    platform::Surface& Canvas() override { return pictures.canvas; }
+    void CopyToClipboard() override { pictures.Record("CopyToClipboard"); }
+    std::string EncodePng() override {
+        pictures.Record("EncodePng");
+        return "PNG";
+    }
+};
+
+struct FakePrintJob : platform::PrintJob {
+    FakePrinter& printer;
+
+    explicit FakePrintJob(FakePrinter& chosen) : printer(chosen) {}
+    platform::Surface& Page() override { return printer.page; }
+    platform::PageRange Pages() override { return printer.pages; }
+    std::int32_t Copies() override { return printer.copies; }
+    void Start(std::u16string_view name) override { printer.Record("Start", name); }
+    void StartPage() override {
+        printer.Record("StartPage");
+        printer.page.outputs.clear();
+    }
+    void EndPage() override { printer.Record("EndPage", printer.page.outputs.size()); }
+    void Finish() override { printer.Record("Finish"); }
+    void Abort() noexcept override { printer.calls.emplace_back("Abort()"); }
+};
+
+}  // namespace
+
+std::unique_ptr<platform::Picture> FakePictures::Make(std::int32_t width, std::int32_t height,
+                                                      float twipsPerPixel) {
+    Record("Make", width, height);
+    canvas.width = static_cast<float>(width) * twipsPerPixel;
+    canvas.height = static_cast<float>(height) * twipsPerPixel;
+    canvas.twipsPerPixel = twipsPerPixel;
+    return std::make_unique<FakePicture>(*this);
+}
+
+std::unique_ptr<platform::PrintJob> FakePrinter::Choose() {
+    Record("Choose");
+    return userCancels ? nullptr : std::make_unique<FakePrintJob>(*this);
 }
 
 std::int32_t FakeSurface::Pixels(const platform::Font& font) const {
@@ -74,9 +121,9 @@ platform::TextExtent FakeSurface::Measure(const platform::Font& font, std::u16st
 }
 
 void FakeWindow::SetMenuChecked(platform::MenuItem item, bool on) {
-    static const char* const kNames[] = {"None",       "Format",       "Font",     "FrameSize",
-                                         "FixedSize",  "VariableSize", "Wrapping", "Ruby",
-                                         "AutoUpdate", "Help",         "Exit"};
+    static const char* const kNames[] = {
+        "None", "Format",     "Font",        "FrameSize",   "FixedSize", "VariableSize", "Wrapping",
+        "Ruby", "AutoUpdate", "CopyPicture", "SavePicture", "Print",     "Help",         "Exit"};
     Record("SetMenuChecked", std::string(kNames[static_cast<int>(item)]), on);
     checked[item] = on;
 }

@@ -1,6 +1,8 @@
 // A helper of the end-to-end scenarios, run under Wine beside ruvo.exe:
 //   e2e_tool clip TEXT   puts TEXT on the clipboard unchanged
 //                        (X's clipboard would turn every LF into CR LF)
+//   e2e_tool dib FILE    writes the clipboard's CF_DIB as a BMP file; fails
+//                        when the clipboard holds text too
 // and, for Ruvo running in Wine's desktop of the name DESKTOP:
 //   e2e_tool client DESKTOP   prints where its client area lies on the screen
 //                        as "left top right bottom", then 1 or 0 for a
@@ -29,6 +31,24 @@ int wmain(int argc, wchar_t** argv) {
                          ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
         ::CloseClipboard();
         return put ? 0 : 1;
+    }
+    if (command == L"dib") {
+        if (!::OpenClipboard(nullptr) || ::IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+            return 3;
+        }
+        HGLOBAL memory = ::GetClipboardData(CF_DIB);
+        const auto* dib = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(memory));
+        FILE* file = dib != nullptr ? _wfopen(argv[2], L"wb") : nullptr;
+        if (file == nullptr) {
+            return 1;
+        }
+        const auto size = static_cast<DWORD>(::GlobalSize(memory));
+        const DWORD start = DWORD{sizeof(BITMAPFILEHEADER)} + dib->biSize + dib->biClrUsed * 4;
+        const BITMAPFILEHEADER header{0x4D42, DWORD{sizeof(BITMAPFILEHEADER)} + size, 0, 0, start};
+        std::fwrite(&header, sizeof header, 1, file);
+        std::fwrite(dib, size, 1, file);
+        std::fclose(file);
+        return 0;
     }
     // Windows are found only on the desktop the looking thread belongs to.
     ::SetThreadDesktop(::OpenDesktopW(argv[2], 0, FALSE, GENERIC_ALL));

@@ -54,6 +54,16 @@ def columns(ink):
     return [len(runs({y for x, y in ink if x in xs})) for xs in reversed(runs({x for x, _ in ink}))]
 
 
+# The size of an image file, and its dark pixels as (x, y).
+def image_ink(path):
+    size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, check=True,
+                          timeout=WAIT).stdout.split()
+    width, height = map(int, size)
+    gray = subprocess.run(["convert", path, "-depth", "8", "gray:-"], capture_output=True,
+                          check=True, timeout=WAIT).stdout
+    return (width, height), {(i % width, i // width) for i, v in enumerate(gray) if v < 128}
+
+
 # One run of ruvo.exe in the folder `name` of the screenshots' folder, for
 # the length of a `with` block, which waits for what it needs. The runner
 # sets exe, tool and shots.

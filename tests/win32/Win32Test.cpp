@@ -153,15 +153,17 @@ TEST_F(WindowTest, EachFaceIsThereAndMeasuresWhatItDraws) {
 }
 
 // 書式 holds フォント, the drop-down フレームサイズ (固定, 可変), 折り返し, ルビ,
-// 自動更新, a separator, ヘルプ, a separator and 終了.
+// 自動更新, the three picture and print items (greyed), a separator, ヘルプ, a
+// separator and 終了.
 TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
     HMENU bar = ::GetMenu(window_.Hwnd()), format = ::GetSubMenu(bar, 0);
     ASSERT_EQ(::GetMenuItemCount(bar), 1);
     wchar_t caption[64] = {};
     ::GetMenuStringW(bar, 0, caption, 64, MF_BYPOSITION);
     EXPECT_EQ(FromWide(caption), u"書式(&O)");
-    EXPECT_EQ(::GetMenuItemCount(format), 9);
-    EXPECT_EQ(::GetMenuState(format, 5, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
+    EXPECT_EQ(::GetMenuItemCount(format), 12);
+    EXPECT_EQ(::GetMenuState(format, 8, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
+    EXPECT_EQ(::GetMenuState(format, 7, MF_BYPOSITION) & MF_GRAYED, UINT{MF_GRAYED});
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 1)), 2);
 
     const auto checked = [bar](MenuItem item) {

@@ -26,6 +26,12 @@ std::optional<platform::Key> KeyOf(WPARAM virtualKey) {
             case '0':
             case VK_NUMPAD0:
                 return platform::Key::CtrlZero;
+            case 'C':
+                return platform::Key::CtrlC;
+            case 'S':
+                return platform::Key::CtrlS;
+            case 'P':
+                return platform::Key::CtrlP;
             default:
                 break;
         }
