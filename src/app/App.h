@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -79,7 +78,6 @@ class App {
     // The size of the picture of the text on display; nothing, with a
     // message, where not one character fits a picture.
     std::optional<PictureSize> PictureToMake();
-    std::unique_ptr<platform::Picture> DrawnPicture(const PictureSize& size);
     // Says how much of the text a picture holds, when not all of it.
     void ReportCut(const PictureSize& size);
     Typesetting TypesettingNow() const;

@@ -46,7 +46,9 @@ void App::CopyPictureCommand() {
         return;
     }
     try {
-        DrawnPicture(*size)->CopyToClipboard();
+        pictures_.CopyToClipboard(
+            size->width, size->height, window_.TwipsPerPixel(),
+            [&](platform::Surface& canvas) { view_.DrawPicture(canvas, *size); });
     } catch (const RuntimeError& error) {
         window_.ShowMessage(u"画像をクリップボードにコピーできませんでした。\n\n" + error.Text());
         return;
@@ -68,8 +70,10 @@ void App::SavePictureCommand() {
     }
     saveFolder_ = FolderOf(*path);
     try {
-        platform::WriteReplacing(files_, *path, UnusedTemporary(files_, *path),
-                                 DrawnPicture(*size)->EncodePng());
+        const std::string png = pictures_.EncodePng(
+            size->width, size->height, window_.TwipsPerPixel(),
+            [&](platform::Surface& canvas) { view_.DrawPicture(canvas, *size); });
+        platform::WriteReplacing(files_, *path, UnusedTemporary(files_, *path), png);
     } catch (const RuntimeError& error) {
         window_.ShowMessage(u"画像を保存できませんでした。\n\n" + *path + u"\n" +
                             ErrorText(error.Number()));
@@ -79,8 +83,7 @@ void App::SavePictureCommand() {
 }
 
 // The pages the user asked for, of as many as the text needs on the chosen
-// printer's paper, each copy whole; a printer that fails on the way has the
-// job dropped.
+// printer's paper; a printer that fails on the way has the job dropped.
 void App::PrintCommand() {
     if (view_.Empty()) {
         return;
@@ -107,12 +110,10 @@ void App::PrintCommand() {
     }
     try {
         job->Start(kJobName);
-        for (std::int32_t copy = 0; copy < job->Copies(); ++copy) {
-            for (std::size_t page = first; page < end; ++page) {
-                job->StartPage();
-                pages.Draw(page);
-                job->EndPage();
-            }
+        for (std::size_t page = first; page < end; ++page) {
+            job->StartPage();
+            pages.Draw(page);
+            job->EndPage();
         }
         job->Finish();
     } catch (const RuntimeError& error) {
@@ -127,17 +128,10 @@ std::optional<PictureSize> App::PictureToMake() {
     }
     const PictureSize size = view_.MeasurePicture();
     if (size.Empty()) {
-        window_.ShowMessage(u"文字が大きすぎて画像にできません。" + std::u16string(kLimits));
+        window_.ShowMessage(std::u16string(kLimits) + u"この大きさの文字は 1 字も入りません。");
         return std::nullopt;
     }
     return size;
-}
-
-std::unique_ptr<platform::Picture> App::DrawnPicture(const PictureSize& size) {
-    std::unique_ptr<platform::Picture> picture =
-        pictures_.Make(size.width, size.height, window_.TwipsPerPixel());
-    view_.DrawPicture(picture->Canvas(), size);
-    return picture;
 }
 
 void App::ReportCut(const PictureSize& size) {

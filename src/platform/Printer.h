@@ -27,9 +27,6 @@ class PrintJob {
     // top-left corner at (0, 0); each page is drawn there.
     virtual Surface& Page() = 0;
     virtual PageRange Pages() = 0;
-    // The copies the program prints, each whole, where the printer makes no
-    // copies of its own: otherwise 1.
-    virtual std::int32_t Copies() = 0;
 
     virtual void Start(std::u16string_view name) = 0;
     virtual void StartPage() = 0;
@@ -44,8 +41,8 @@ class Printer {
     virtual ~Printer() = default;
 
     // The system's print dialog (printer, copies, pages), the default printer
-    // chosen; nothing when the user cancels. Throws DeviceUnavailable when
-    // no printer is set up.
+    // chosen; nothing when the user cancels. The printer makes the copies. Throws DeviceUnavailable
+    // when no printer is set up.
     virtual std::unique_ptr<PrintJob> Choose() = 0;
 };
 

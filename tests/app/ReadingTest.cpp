@@ -1,8 +1,12 @@
 // What the reader does to the text on display: clicks, keys, the wheel and
-// the bars, resizes, copies while 自動更新, and sizes and fonts chosen.
+// the bars, resizes, copies while 自動更新, sizes and fonts chosen, and the
+// picture and the pages that take it out of the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
+#include <ranges>
 #include <string>
 #include <tuple>
 
@@ -13,6 +17,7 @@ namespace ruvo::test {
 namespace {
 
 using platform::Key;
+using platform::MenuItem;
 using platform::ScrollRequest;
 using platform::Wheel;
 using Bar = platform::ScrollBar;
@@ -254,6 +259,112 @@ TEST_F(ReadingTest, AChosenFontShowsAtOnceOrIsRefused) {
     files.onCall = nullptr;
     app.OnClose();
     EXPECT_EQ(SavedFile(), "\"IPAGothic\",24,15360," + Num(window.height) + ",1\r\n");
+}
+
+// The picture is the fitted window's client area, drawn as the window draws
+// it (ruby, wrapping), and put on the clipboard without reading it; the items
+// that take the text out are there while it is on display, and do nothing
+// until it is.
+TEST_F(ReadingTest, ThePictureIsTheFittedWindowsClientArea) {
+    Started("\"MS Mincho\",10,1350,8550,1,1,1,0\r\n");
+    window.availableHeight = 3100;  // ten cells a column
+    for (const Key key : {Key::CtrlC, Key::CtrlS, Key::CtrlP, Key::F5, Key::CtrlC}) {
+        clipboard.text = key == Key::F5 ? u"｜漢《かん》字\r\n" + Grid(1, 30) : u"";
+        app.OnKey(key);
+    }
+    EXPECT_EQ(Joined(pictures.calls) + Joined(dialog.calls) + Joined(printer.calls),
+              Call("CopyToClipboard", window.ClientWidth() / 15, window.ClientHeight() / 15));
+    EXPECT_EQ(Drawn(pictures.canvas), Drawn(window.surface));
+    const auto enabled = std::ranges::count(std::views::values(window.enabled), true);
+    app.OnKey(Key::Escape);
+    EXPECT_EQ(std::tuple(enabled, window.enabled[MenuItem::Print], clipboard.reads),
+              std::tuple(3, false, 1));
+}
+
+// A picture is at most 16384 pixels on a side and 64 million in all: a text
+// that needs more is cut at its end, the left and the bottom, and a message
+// says what the picture holds; one where no character fits makes none.
+TEST_F(ReadingTest, APictureTooLargeIsCutAtItsEnd) {
+    const std::tuple<std::u16string, float, const char*, std::size_t, const char*> cases[] = {
+        {Grid(2000, 1), 15, "CopyToClipboard(16380,30)", 840,
+         "この画像には、全 2000 列のうち右から 840 列"},
+        {std::u16string(100000, u'あ'), 15, "CopyToClipboard(20,16384)", 1259,
+         "この画像には、各列の上から 1259 字分"},
+        {Grid(300, 1300), 15, "CopyToClipboard(3900,16384)", 200 * 1259,
+         "この画像には、全 300 列のうち右から 200 列、各列の上から 1259 字分"},
+        {u"あ", 0.5F, "", 0, "この大きさの文字は 1 字も入りません。"},
+    };
+    for (const auto& [text, twipsPerPixel, made, outputs, message] : cases) {
+        window.surface.twipsPerPixel = twipsPerPixel;
+        Show(text);
+        pictures.calls.clear(), pictures.canvas.outputs.clear(), window.messages.clear();
+
+        app.OnMenu(MenuItem::CopyPicture);
+
+        EXPECT_EQ(Joined(pictures.calls), made);
+        EXPECT_EQ(pictures.canvas.outputs.size(), outputs);
+        EXPECT_EQ(Utf8(window.messages.at(0)),
+                  "画像は一辺 16384 ピクセル、全体で 6400 万ピクセルまでです。" +
+                      std::string(message) + (outputs == 0 ? "" : "までを収めました。"));
+    }
+}
+
+// 画像として保存 offers ruvo.png in the folder last used and writes the PNG
+// beside its place first, under a name no file has; a cancel writes nothing,
+// a failed write names the file and why and leaves the files as they were.
+TEST_F(ReadingTest, APictureIsSavedThroughAFileBesideIt) {
+    Show(u"あ");
+    const std::u16string png = u"D:\\絵\\a.png";
+    files.files = {{png, "old"}, {png + u".tmp", "mine"}};
+    for (const bool fails : {true, true, false}) {
+        files.onCall = FailOn({fails ? "Replace" : ""}, ErrorNumber::PermissionDenied);
+        app.OnKey(Key::CtrlS);
+        EXPECT_EQ(files.files, (std::map<std::u16string, std::string>{{png, fails ? "old" : "PNG"},
+                                                                      {png + u".tmp", "mine"}}));
+        dialog.userSavePath = png;
+    }
+    EXPECT_EQ(
+        Joined(dialog.calls),
+        "ChooseSaveFile(ruvo.png),ChooseSaveFile(ruvo.png),ChooseSaveFile(D:\\絵\\,ruvo.png)");
+    EXPECT_EQ(Utf8(window.messages.at(0)),
+              "画像を保存できませんでした。\n\nD:\\絵\\a.png\n書き込みできません。");
+}
+
+// 印刷 lays the text out again inside 15 mm margins of the printable area:
+// columns as long as it allows (wrapping on), as many a page as fit, every
+// page full but the last; the pages asked for; nothing when the user cancels
+// or asks for pages past the end; a printer that fails is aborted.
+TEST_F(ReadingTest, PrintedPagesAreFullButTheLast) {
+    struct Case {
+        float height;  // of a page 11906 twips wide (34 columns of 76 cells), or a square one
+        std::int32_t first, last;
+        bool cancels, fails;
+        const char* calls;
+    };
+    const Case cases[] = {
+        {16838, 1, 9, false, false,
+         "Start(Ruvo),StartPage(),EndPage(1700),StartPage(),EndPage(1700),StartPage(),EndPage(600),"
+         "Finish()"},
+        {4000, 2, 3, false, false,  // 7 columns of 10 cells
+         "Start(Ruvo),StartPage(),EndPage(70),StartPage(),EndPage(70),Finish()"},
+        {16838, 4, 9, false, false, ""},
+        {16838, 1, 9, true, false, ""},
+        {16838, 1, 9, false, true, "Start(Ruvo),StartPage(),Abort()"},
+    };
+    Show(Grid(40, 100));
+    for (const Case& c : cases) {
+        printer.page.width = c.height == 4000 ? 4000 : 11906, printer.page.height = c.height;
+        printer.pages = {c.first, c.last};
+        printer.userCancels = c.cancels, printer.onCall = FailOn({c.fails ? "EndPage" : ""});
+        printer.calls.clear();
+
+        app.OnMenu(MenuItem::Print);
+
+        EXPECT_EQ(Joined(printer.calls), "Choose()" + std::string(*c.calls ? "," : "") + c.calls);
+    }
+    EXPECT_EQ(Utf8(window.messages.at(0)), "印刷するページがありません。この文書は 3 ページです。");
+    EXPECT_EQ(Utf8(window.messages.at(1)),
+              "印刷の途中で失敗したため、印刷を中止しました。\n\nデバイスが準備されていません。");
 }
 
 }  // namespace

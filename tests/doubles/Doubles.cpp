@@ -46,25 +46,12 @@ float FakeSurface::Height() {
 
 namespace {
 
-struct FakePicture : platform::Picture {
-    FakePictures& pictures;
-
-    explicit FakePicture(FakePictures& made) : pictures(made) {}
-    platform::Surface& Canvas() override { return pictures.canvas; }
-    void CopyToClipboard() override { pictures.Record("CopyToClipboard"); }
-    std::string EncodePng() override {
-        pictures.Record("EncodePng");
-        return "PNG";
-    }
-};
-
 struct FakePrintJob : platform::PrintJob {
     FakePrinter& printer;
 
     explicit FakePrintJob(FakePrinter& chosen) : printer(chosen) {}
     platform::Surface& Page() override { return printer.page; }
     platform::PageRange Pages() override { return printer.pages; }
-    std::int32_t Copies() override { return printer.copies; }
     void Start(std::u16string_view name) override { printer.Record("Start", name); }
     void StartPage() override {
         printer.Record("StartPage");
@@ -77,13 +64,13 @@ struct FakePrintJob : platform::PrintJob {
 
 }  // namespace
 
-std::unique_ptr<platform::Picture> FakePictures::Make(std::int32_t width, std::int32_t height,
-                                                      float twipsPerPixel) {
-    Record("Make", width, height);
+void FakePictures::CopyToClipboard(std::int32_t width, std::int32_t height, float twipsPerPixel,
+                                   const Draw& draw) {
+    Record("CopyToClipboard", width, height);
     canvas.width = static_cast<float>(width) * twipsPerPixel;
     canvas.height = static_cast<float>(height) * twipsPerPixel;
     canvas.twipsPerPixel = twipsPerPixel;
-    return std::make_unique<FakePicture>(*this);
+    draw(canvas);
 }
 
 std::unique_ptr<platform::PrintJob> FakePrinter::Choose() {

@@ -133,12 +133,17 @@ struct FakeSurface : platform::Surface, Recorder {
     FakeWindow* window_;
 };
 
-// Pictures drawn on one surface, which keeps the last one's outputs.
+// Pictures for the clipboard drawn on one surface, which keeps the last
+// one's outputs; PNG files are "PNG".
 struct FakePictures : platform::Pictures, Recorder {
     FakeSurface canvas;
 
-    std::unique_ptr<platform::Picture> Make(std::int32_t width, std::int32_t height,
-                                            float twipsPerPixel) override;
+    void CopyToClipboard(std::int32_t width, std::int32_t height, float twipsPerPixel,
+                         const Draw& draw) override;
+    std::string EncodePng(std::int32_t width, std::int32_t height, float, const Draw&) override {
+        Record("EncodePng", width, height);
+        return "PNG";
+    }
 };
 
 // A printer whose pages are `page`; EndPage logs the outputs of its page.
@@ -146,7 +151,6 @@ struct FakePrinter : platform::Printer, Recorder {
     FakeSurface page;
     bool userCancels = false;
     platform::PageRange pages;
-    std::int32_t copies = 1;
 
     std::unique_ptr<platform::PrintJob> Choose() override;
 };

@@ -20,14 +20,19 @@ std::u16string Grid(int lines, int length) {
     return text;
 }
 
-std::string Seen(FakeWindow& window, std::size_t outputs) {
-    const std::vector<FakeSurface::Output>& drawn = window.surface.outputs;
-    std::string seen = Num(window.width) + "x" + Num(window.height);
+std::string Drawn(const FakeSurface& surface, std::size_t outputs) {
+    const std::vector<FakeSurface::Output>& drawn = surface.outputs;
+    std::string seen;
     for (std::size_t i = 0; i < std::min(outputs, drawn.size()); ++i) {
         seen += " " + Utf8(drawn[i].text) + (drawn[i].upright ? "^" : "") + "@" + Num(drawn[i].x) +
                 "," + Num(drawn[i].y);
     }
-    return seen + BarsSeen(window);
+    return seen;
+}
+
+std::string Seen(FakeWindow& window, std::size_t outputs) {
+    return Num(window.width) + "x" + Num(window.height) + Drawn(window.surface, outputs) +
+           BarsSeen(window);
 }
 
 std::string ColumnsSeen(FakeWindow& window) {

@@ -33,22 +33,21 @@ int wmain(int argc, wchar_t** argv) {
         return put ? 0 : 1;
     }
     if (command == L"dib") {
-        if (!::OpenClipboard(nullptr) || ::IsClipboardFormatAvailable(CF_UNICODETEXT)) {
-            return 3;
-        }
-        HGLOBAL memory = ::GetClipboardData(CF_DIB);
+        const bool text = !::OpenClipboard(nullptr) || ::IsClipboardFormatAvailable(CF_UNICODETEXT);
+        HGLOBAL memory = text ? nullptr : ::GetClipboardData(CF_DIB);
         const auto* dib = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(memory));
         FILE* file = dib != nullptr ? _wfopen(argv[2], L"wb") : nullptr;
         if (file == nullptr) {
             return 1;
         }
+        // The file's header says where the pixels start: after the DIB's header and colours.
         const auto size = static_cast<DWORD>(::GlobalSize(memory));
-        const DWORD start = DWORD{sizeof(BITMAPFILEHEADER)} + dib->biSize + dib->biClrUsed * 4;
-        const BITMAPFILEHEADER header{0x4D42, DWORD{sizeof(BITMAPFILEHEADER)} + size, 0, 0, start};
-        std::fwrite(&header, sizeof header, 1, file);
-        std::fwrite(dib, size, 1, file);
-        std::fclose(file);
-        return 0;
+        const BITMAPFILEHEADER header{0x4D42, 14 + size, 0, 0,
+                                      14 + dib->biSize + dib->biClrUsed * 4};
+        return std::fwrite(&header, 14, 1, file) + std::fwrite(dib, size, 1, file) == 2 &&
+                       std::fclose(file) == 0
+                   ? 0
+                   : 1;
     }
     // Windows are found only on the desktop the looking thread belongs to.
     ::SetThreadDesktop(::OpenDesktopW(argv[2], 0, FALSE, GENERIC_ALL));

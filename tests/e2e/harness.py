@@ -56,12 +56,11 @@ def columns(ink):
 
 # The size of an image file, and its dark pixels as (x, y).
 def image_ink(path):
-    size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, check=True,
-                          timeout=WAIT).stdout.split()
-    width, height = map(int, size)
-    gray = subprocess.run(["convert", path, "-depth", "8", "gray:-"], capture_output=True,
-                          check=True, timeout=WAIT).stdout
-    return (width, height), {(i % width, i // width) for i, v in enumerate(gray) if v < 128}
+    pgm = subprocess.run(["convert", path, "-depth", "8", "pgm:-"], capture_output=True, check=True,
+                         timeout=WAIT).stdout
+    width, height = map(int, pgm.split()[1:3])
+    return (width, height), {(i % width, i // width) for i, v in enumerate(pgm[-width * height:])
+                             if v < 128}
 
 
 # One run of ruvo.exe in the folder `name` of the screenshots' folder, for

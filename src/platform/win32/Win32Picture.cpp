@@ -47,12 +47,14 @@ UINT GreyStride(LONG width) {
     return (static_cast<UINT>(width) + 3U) & ~3U;
 }
 
-class Win32Picture final : public platform::Picture {
+// A picture drawn by GDI in a DIB section.
+class Win32Picture {
   public:
     Win32Picture(HWND owner, SIZE pixels, float twipsPerPixel)
         : owner_(owner), pixels_(pixels), dc_(::CreateCompatibleDC(nullptr)) {
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), pixels.cx, -pixels.cy, 1, 32, BI_RGB};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), pixels.cx, -pixels.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         bitmap_.reset(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         if (!dc_ || !bitmap_) {
@@ -64,10 +66,13 @@ class Win32Picture final : public platform::Picture {
                         RGB(255, 255, 255), RGB(0, 0, 0));
     }
 
-    platform::Surface& Canvas() override { return *canvas_; }
+    Win32Picture(const Win32Picture&) = delete;
+    Win32Picture& operator=(const Win32Picture&) = delete;
+
+    platform::Surface& Canvas() { return *canvas_; }
 
     // A bottom-up DIB, as most programs that paste read one best.
-    void CopyToClipboard() override {
+    void CopyToClipboard() {
         const UINT stride = GreyStride(pixels_.cx);
         const std::size_t header = sizeof(BITMAPINFOHEADER) + kGreys * sizeof(RGBQUAD);
         UniqueGlobal memory(
@@ -101,7 +106,7 @@ class Win32Picture final : public platform::Picture {
         PutOnClipboard(owner_, CF_DIB, std::move(memory));
     }
 
-    std::string EncodePng() override {
+    std::string EncodePng() {
         const auto factory = Made<IWICImagingFactory>(
             [](IWICImagingFactory** made) {
                 return ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
@@ -188,9 +193,18 @@ class Win32Picture final : public platform::Picture {
 
 }  // namespace
 
-std::unique_ptr<platform::Picture> Win32Pictures::Make(std::int32_t width, std::int32_t height,
-                                                       float twipsPerPixel) {
-    return std::make_unique<Win32Picture>(owner_, SIZE{width, height}, twipsPerPixel);
+void Win32Pictures::CopyToClipboard(std::int32_t width, std::int32_t height, float twipsPerPixel,
+                                    const Draw& draw) {
+    Win32Picture picture(owner_, SIZE{width, height}, twipsPerPixel);
+    draw(picture.Canvas());
+    picture.CopyToClipboard();
+}
+
+std::string Win32Pictures::EncodePng(std::int32_t width, std::int32_t height, float twipsPerPixel,
+                                     const Draw& draw) {
+    Win32Picture picture(owner_, SIZE{width, height}, twipsPerPixel);
+    draw(picture.Canvas());
+    return picture.EncodePng();
 }
 
 }  // namespace ruvo::win32

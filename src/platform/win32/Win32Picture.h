@@ -14,8 +14,10 @@ class Win32Pictures final : public platform::Pictures {
     // The clipboard's copies belong to this window.
     explicit Win32Pictures(HWND owner) noexcept : owner_(owner) {}
 
-    std::unique_ptr<platform::Picture> Make(std::int32_t width, std::int32_t height,
-                                            float twipsPerPixel) override;
+    void CopyToClipboard(std::int32_t width, std::int32_t height, float twipsPerPixel,
+                         const Draw& draw) override;
+    std::string EncodePng(std::int32_t width, std::int32_t height, float twipsPerPixel,
+                          const Draw& draw) override;
 
   private:
     HWND owner_;

@@ -28,10 +28,9 @@ void Check(int result, std::u16string_view step) {
 
 class Win32PrintJob final : public platform::PrintJob {
   public:
-    Win32PrintJob(UniqueDc dc, platform::PageRange pages, std::int32_t copies)
+    Win32PrintJob(UniqueDc dc, platform::PageRange pages)
         : dc_(std::move(dc)),
           pages_(pages),
-          copies_(copies),
           page_(dc_.get(),
                 {TwipsPerPixel(::GetDeviceCaps(dc_.get(), LOGPIXELSX)),
                  TwipsPerPixel(::GetDeviceCaps(dc_.get(), LOGPIXELSY))},
@@ -43,7 +42,6 @@ class Win32PrintJob final : public platform::PrintJob {
 
     platform::Surface& Page() override { return page_; }
     platform::PageRange Pages() override { return pages_; }
-    std::int32_t Copies() override { return copies_; }
 
     void Start(std::u16string_view name) override {
         const std::wstring document = ToWide(name);
@@ -69,7 +67,6 @@ class Win32PrintJob final : public platform::PrintJob {
   private:
     UniqueDc dc_;
     platform::PageRange pages_;
-    std::int32_t copies_;
     GdiSurface page_;  // goes before the DC
     bool started_ = false;
 };
@@ -80,11 +77,11 @@ std::unique_ptr<platform::PrintJob> Win32Printer::Choose() {
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner_;
-    // The printer makes the copies where it can; a selection there is none.
+    // The copies are the printer's (the dialog offers them only where it makes
+    // them); a selection there is none.
     dialog.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION;
     dialog.nFromPage = dialog.nMinPage = 1;
     dialog.nToPage = dialog.nMaxPage = kMostPages;
-    dialog.nCopies = 1;
     const BOOL chosen = ::PrintDlgW(&dialog);
     UniqueGlobal devMode(dialog.hDevMode), devNames(dialog.hDevNames);
     UniqueDc dc(dialog.hDC);
@@ -106,7 +103,7 @@ std::unique_ptr<platform::PrintJob> Win32Printer::Choose() {
     if ((dialog.Flags & PD_PAGENUMS) != 0) {
         pages = {dialog.nFromPage, dialog.nToPage};
     }
-    return std::make_unique<Win32PrintJob>(std::move(dc), pages, dialog.nCopies);
+    return std::make_unique<Win32PrintJob>(std::move(dc), pages);
 }
 
 }  // namespace ruvo::win32
