@@ -17,7 +17,6 @@ namespace ruvo::test {
 namespace {
 
 using platform::Key;
-using platform::MenuItem;
 using platform::ScrollRequest;
 using platform::Wheel;
 using Bar = platform::ScrollBar;
@@ -267,17 +266,16 @@ TEST_F(ReadingTest, AChosenFontShowsAtOnceOrIsRefused) {
 // until it is.
 TEST_F(ReadingTest, ThePictureIsTheFittedWindowsClientArea) {
     Started("\"MS Mincho\",10,1350,8550,1,1,1,0\r\n");
-    window.availableHeight = 3100;  // ten cells a column
     for (const Key key : {Key::CtrlC, Key::CtrlS, Key::CtrlP, Key::F5, Key::CtrlC}) {
-        clipboard.text = key == Key::F5 ? u"｜漢《かん》字\r\n" + Grid(1, 30) : u"";
+        clipboard.text = key == Key::F5 ? u"｜漢《かん》字\r\n" + Grid(1, 60) : u"";  // 53 a column
         app.OnKey(key);
     }
     EXPECT_EQ(Joined(pictures.calls) + Joined(dialog.calls) + Joined(printer.calls),
-              Call("CopyToClipboard", window.ClientWidth() / 15, window.ClientHeight() / 15));
-    EXPECT_EQ(Drawn(pictures.canvas), Drawn(window.surface));
+              Call("CopyToClipboard", window.ClientWidth() / 15, window.ClientHeight() / 15, 15));
+    EXPECT_TRUE(pictures.canvas.outputs == window.surface.outputs);
     const auto enabled = std::ranges::count(std::views::values(window.enabled), true);
     app.OnKey(Key::Escape);
-    EXPECT_EQ(std::tuple(enabled, window.enabled[MenuItem::Print], clipboard.reads),
+    EXPECT_EQ(std::tuple(enabled, window.enabled[platform::MenuItem::Print], clipboard.reads),
               std::tuple(3, false, 1));
 }
 
@@ -286,11 +284,11 @@ TEST_F(ReadingTest, ThePictureIsTheFittedWindowsClientArea) {
 // says what the picture holds; one where no character fits makes none.
 TEST_F(ReadingTest, APictureTooLargeIsCutAtItsEnd) {
     const std::tuple<std::u16string, float, const char*, std::size_t, const char*> cases[] = {
-        {Grid(2000, 1), 15, "CopyToClipboard(16380,30)", 840,
+        {Grid(2000, 1), 15, "CopyToClipboard(16380,30,15)", 840,
          "この画像には、全 2000 列のうち右から 840 列"},
-        {std::u16string(100000, u'あ'), 15, "CopyToClipboard(20,16384)", 1259,
+        {std::u16string(100000, u'あ'), 15, "CopyToClipboard(20,16384,15)", 1259,
          "この画像には、各列の上から 1259 字分"},
-        {Grid(300, 1300), 15, "CopyToClipboard(3900,16384)", 200 * 1259,
+        {Grid(300, 1300), 15, "CopyToClipboard(3900,16384,15)", 200 * 1259,
          "この画像には、全 300 列のうち右から 200 列、各列の上から 1259 字分"},
         {u"あ", 0.5F, "", 0, "この大きさの文字は 1 字も入りません。"},
     };
@@ -299,34 +297,33 @@ TEST_F(ReadingTest, APictureTooLargeIsCutAtItsEnd) {
         Show(text);
         pictures.calls.clear(), pictures.canvas.outputs.clear(), window.messages.clear();
 
-        app.OnMenu(MenuItem::CopyPicture);
+        app.OnMenu(platform::MenuItem::CopyPicture);
 
-        EXPECT_EQ(Joined(pictures.calls), made);
-        EXPECT_EQ(pictures.canvas.outputs.size(), outputs);
-        EXPECT_EQ(Utf8(window.messages.at(0)),
-                  "画像は一辺 16384 ピクセル、全体で 6400 万ピクセルまでです。" +
-                      std::string(message) + (outputs == 0 ? "" : "までを収めました。"));
+        EXPECT_EQ(
+            std::tuple(Joined(pictures.calls), pictures.canvas.outputs.size(),
+                       Utf8(window.messages.at(0))),
+            std::tuple(made, outputs,
+                       "画像は一辺 16384 ピクセル、全体で 6400 万ピクセルまでです。" +
+                           std::string(message) + (outputs == 0 ? "" : "までを収めました。")));
     }
 }
 
 // 画像として保存 offers ruvo.png in the folder last used and writes the PNG
-// beside its place first, under a name no file has; a cancel writes nothing,
-// a failed write names the file and why and leaves the files as they were.
+// beside its place first, under a name no file has: a cancel writes nothing,
+// a failed write leaves the files as they were and names the file and why.
 TEST_F(ReadingTest, APictureIsSavedThroughAFileBesideIt) {
     Show(u"あ");
     const std::u16string png = u"D:\\絵\\a.png";
     files.files = {{png, "old"}, {png + u".tmp", "mine"}};
-    for (const bool fails : {true, true, false}) {
-        files.onCall = FailOn({fails ? "Replace" : ""}, ErrorNumber::PermissionDenied);
+    for (const char* fails : {"Replace", "Replace", ""}) {
+        files.onCall = FailOn({fails}, ErrorNumber::PermissionDenied);
         app.OnKey(Key::CtrlS);
-        EXPECT_EQ(files.files, (std::map<std::u16string, std::string>{{png, fails ? "old" : "PNG"},
+        EXPECT_EQ(files.files, (std::map<std::u16string, std::string>{{png, *fails ? "old" : "PNG"},
                                                                       {png + u".tmp", "mine"}}));
         dialog.userSavePath = png;
     }
-    EXPECT_EQ(
-        Joined(dialog.calls),
-        "ChooseSaveFile(ruvo.png),ChooseSaveFile(ruvo.png),ChooseSaveFile(D:\\絵\\,ruvo.png)");
-    EXPECT_EQ(Utf8(window.messages.at(0)),
+    EXPECT_EQ(Joined(dialog.calls) + Utf8(window.messages.at(0)),
+              "ChooseSaveFile(ruvo.png),ChooseSaveFile(ruvo.png),ChooseSaveFile(D:\\絵\\,ruvo.png)"
               "画像を保存できませんでした。\n\nD:\\絵\\a.png\n書き込みできません。");
 }
 
@@ -335,35 +332,28 @@ TEST_F(ReadingTest, APictureIsSavedThroughAFileBesideIt) {
 // page full but the last; the pages asked for; nothing when the user cancels
 // or asks for pages past the end; a printer that fails is aborted.
 TEST_F(ReadingTest, PrintedPagesAreFullButTheLast) {
-    struct Case {
-        float height;  // of a page 11906 twips wide (34 columns of 76 cells), or a square one
-        std::int32_t first, last;
-        bool cancels, fails;
-        const char* calls;
-    };
-    const Case cases[] = {
+    // Pages 11906 twips wide hold 34 columns of 76 cells, or 7 of 10 square ones;
+    // then the pages asked for, whether the user cancels or the printer fails.
+    const std::tuple<float, std::int32_t, std::int32_t, bool, bool, const char*> cases[] = {
         {16838, 1, 9, false, false,
-         "Start(Ruvo),StartPage(),EndPage(1700),StartPage(),EndPage(1700),StartPage(),EndPage(600),"
-         "Finish()"},
-        {4000, 2, 3, false, false,  // 7 columns of 10 cells
-         "Start(Ruvo),StartPage(),EndPage(70),StartPage(),EndPage(70),Finish()"},
+         "Start(Ruvo),EndPage(1700),EndPage(1700),EndPage(600),Finish()"},
+        {4000, 2, 3, false, false, "Start(Ruvo),EndPage(70),EndPage(70),Finish()"},
         {16838, 4, 9, false, false, ""},
         {16838, 1, 9, true, false, ""},
-        {16838, 1, 9, false, true, "Start(Ruvo),StartPage(),Abort()"},
+        {16838, 1, 9, false, true, "Start(Ruvo),Abort()"},
     };
     Show(Grid(40, 100));
-    for (const Case& c : cases) {
-        printer.page.width = c.height == 4000 ? 4000 : 11906, printer.page.height = c.height;
-        printer.pages = {c.first, c.last};
-        printer.userCancels = c.cancels, printer.onCall = FailOn({c.fails ? "EndPage" : ""});
-        printer.calls.clear();
+    for (const auto& [height, first, last, cancels, fails, calls] : cases) {
+        printer.page.width = height == 4000 ? 4000 : 11906, printer.page.height = height;
+        printer.pages = {first, last}, printer.userCancels = cancels;
+        printer.onCall = FailOn({fails ? "EndPage" : ""}), printer.calls.clear();
 
-        app.OnMenu(MenuItem::Print);
+        app.OnMenu(platform::MenuItem::Print);
 
-        EXPECT_EQ(Joined(printer.calls), "Choose()" + std::string(*c.calls ? "," : "") + c.calls);
+        EXPECT_EQ(Joined(printer.calls), "Choose()" + std::string(*calls ? "," : "") + calls);
     }
-    EXPECT_EQ(Utf8(window.messages.at(0)), "印刷するページがありません。この文書は 3 ページです。");
-    EXPECT_EQ(Utf8(window.messages.at(1)),
+    EXPECT_EQ(Utf8(window.messages.at(0) + window.messages.at(1)),
+              "印刷するページがありません。この文書は 3 ページです。"
               "印刷の途中で失敗したため、印刷を中止しました。\n\nデバイスが準備されていません。");
 }
 

@@ -1,4 +1,5 @@
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <string>
 
@@ -17,7 +18,7 @@ constexpr std::u16string_view kFortyWithRuby =
 // Times `step` on the doubles in the fixed mode, once a click shows
 // `range(0)` bytes of UTF-16 from the clipboard: lines of `line` pieces ended
 // by CR LF, in a window of 1350 twips by `height`. "prints" counts the text
-// outputs.
+// outputs, "peak MB" is the most memory the process has held.
 void Measure(benchmark::State& state, int line, float height, void (*step)(TestApp&),
              std::u16string_view piece) {
     TestApp t;
@@ -36,6 +37,9 @@ void Measure(benchmark::State& state, int line, float height, void (*step)(TestA
         step(t);
     }
     state.counters["prints"] = static_cast<double>(t.window.surface.outputs.size());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
 }
 
 // A click that shows the clipboard, as F5 does over what is on display.
@@ -70,6 +74,10 @@ BENCHMARK_CAPTURE(Measure, RubyClick, 5, 9150, Click, kFortyWithRuby)->Apply(Lar
 BENCHMARK_CAPTURE(Measure, Rewrap, 5, 9150, Resize, kForty)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, ScrollStep, 1, 8550, Step, kForty)->Apply(Small)->Apply(Large);
 BENCHMARK_CAPTURE(Measure, RubyScrollStep, 5, 9150, Step, kFortyWithRuby)->Apply(Large);
+// A picture of the text on display on the clipboard, as Ctrl+C puts it.
+BENCHMARK_CAPTURE(
+    Measure, CopyPicture, 5, 9150, +[](TestApp& t) { t.app.OnKey(platform::Key::CtrlC); }, kForty)
+    ->Apply(Large);
 
 }  // namespace
 }  // namespace ruvo::test

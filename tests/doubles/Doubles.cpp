@@ -53,10 +53,7 @@ struct FakePrintJob : platform::PrintJob {
     platform::Surface& Page() override { return printer.page; }
     platform::PageRange Pages() override { return printer.pages; }
     void Start(std::u16string_view name) override { printer.Record("Start", name); }
-    void StartPage() override {
-        printer.Record("StartPage");
-        printer.page.outputs.clear();
-    }
+    void StartPage() override { printer.page.outputs.clear(); }
     void EndPage() override { printer.Record("EndPage", printer.page.outputs.size()); }
     void Finish() override { printer.Record("Finish"); }
     void Abort() noexcept override { printer.calls.emplace_back("Abort()"); }
@@ -66,10 +63,9 @@ struct FakePrintJob : platform::PrintJob {
 
 void FakePictures::CopyToClipboard(std::int32_t width, std::int32_t height, float twipsPerPixel,
                                    const Draw& draw) {
-    Record("CopyToClipboard", width, height);
+    Record("CopyToClipboard", width, height, twipsPerPixel);
     canvas.width = static_cast<float>(width) * twipsPerPixel;
     canvas.height = static_cast<float>(height) * twipsPerPixel;
-    canvas.twipsPerPixel = twipsPerPixel;
     draw(canvas);
 }
 

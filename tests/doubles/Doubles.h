@@ -102,6 +102,8 @@ struct FakeSurface : platform::Surface, Recorder {
         float x, y;
         std::u16string text;
         bool upright;  // drawn in a horizontal font
+
+        bool operator==(const Output&) const = default;
     };
 
     explicit FakeSurface(FakeWindow* window = nullptr) : window_(window) {}
@@ -134,7 +136,7 @@ struct FakeSurface : platform::Surface, Recorder {
 };
 
 // Pictures for the clipboard drawn on one surface, which keeps the last
-// one's outputs; PNG files are "PNG".
+// one's outputs and measures at 15 twips a pixel; PNG files are "PNG".
 struct FakePictures : platform::Pictures, Recorder {
     FakeSurface canvas;
 
@@ -146,7 +148,8 @@ struct FakePictures : platform::Pictures, Recorder {
     }
 };
 
-// A printer whose pages are `page`; EndPage logs the outputs of its page.
+// A printer whose pages are `page`; EndPage logs the outputs of its page,
+// StartPage nothing.
 struct FakePrinter : platform::Printer, Recorder {
     FakeSurface page;
     bool userCancels = false;

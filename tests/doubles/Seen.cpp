@@ -20,19 +20,14 @@ std::u16string Grid(int lines, int length) {
     return text;
 }
 
-std::string Drawn(const FakeSurface& surface, std::size_t outputs) {
-    const std::vector<FakeSurface::Output>& drawn = surface.outputs;
-    std::string seen;
+std::string Seen(FakeWindow& window, std::size_t outputs) {
+    const std::vector<FakeSurface::Output>& drawn = window.surface.outputs;
+    std::string seen = Num(window.width) + "x" + Num(window.height);
     for (std::size_t i = 0; i < std::min(outputs, drawn.size()); ++i) {
         seen += " " + Utf8(drawn[i].text) + (drawn[i].upright ? "^" : "") + "@" + Num(drawn[i].x) +
                 "," + Num(drawn[i].y);
     }
-    return seen;
-}
-
-std::string Seen(FakeWindow& window, std::size_t outputs) {
-    return Num(window.width) + "x" + Num(window.height) + Drawn(window.surface, outputs) +
-           BarsSeen(window);
+    return seen + BarsSeen(window);
 }
 
 std::string ColumnsSeen(FakeWindow& window) {

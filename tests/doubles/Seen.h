@@ -13,9 +13,6 @@ char16_t Named(int line, int row);
 // Lines of such characters, each ended by CR LF.
 std::u16string Grid(int lines, int length);
 
-// Each text drawn on a surface at its place, the first `outputs` only; "^"
-// marks upright ones.
-std::string Drawn(const FakeSurface& surface, std::size_t outputs = SIZE_MAX);
 // What the window shows: its outer size, each text drawn at its place (or
 // the first `outputs` only; "^" marks upright ones), and the scroll bars.
 std::string Seen(FakeWindow& window, std::size_t outputs = SIZE_MAX);

@@ -37,17 +37,14 @@ int wmain(int argc, wchar_t** argv) {
         HGLOBAL memory = text ? nullptr : ::GetClipboardData(CF_DIB);
         const auto* dib = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(memory));
         FILE* file = dib != nullptr ? _wfopen(argv[2], L"wb") : nullptr;
-        if (file == nullptr) {
-            return 1;
-        }
+        if (file == nullptr) return 1;
         // The file's header says where the pixels start: after the DIB's header and colours.
         const auto size = static_cast<DWORD>(::GlobalSize(memory));
         const BITMAPFILEHEADER header{0x4D42, 14 + size, 0, 0,
                                       14 + dib->biSize + dib->biClrUsed * 4};
-        return std::fwrite(&header, 14, 1, file) + std::fwrite(dib, size, 1, file) == 2 &&
-                       std::fclose(file) == 0
-                   ? 0
-                   : 1;
+        std::fwrite(&header, 14, 1, file);
+        std::fwrite(dib, size, 1, file);
+        return std::fclose(file);
     }
     // Windows are found only on the desktop the looking thread belongs to.
     ::SetThreadDesktop(::OpenDesktopW(argv[2], 0, FALSE, GENERIC_ALL));

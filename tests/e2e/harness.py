@@ -54,15 +54,6 @@ def columns(ink):
     return [len(runs({y for x, y in ink if x in xs})) for xs in reversed(runs({x for x, _ in ink}))]
 
 
-# The size of an image file, and its dark pixels as (x, y).
-def image_ink(path):
-    pgm = subprocess.run(["convert", path, "-depth", "8", "pgm:-"], capture_output=True, check=True,
-                         timeout=WAIT).stdout
-    width, height = map(int, pgm.split()[1:3])
-    return (width, height), {(i % width, i // width) for i, v in enumerate(pgm[-width * height:])
-                             if v < 128}
-
-
 # One run of ruvo.exe in the folder `name` of the screenshots' folder, for
 # the length of a `with` block, which waits for what it needs. The runner
 # sets exe, tool and shots.
@@ -160,14 +151,14 @@ class Ruvo:
         settle()
         return covered
 
-    # Takes a screenshot, kept for a person to look at, and returns its dark
-    # pixels (text colour on the window colour) in the box (left, top, right,
-    # bottom), by default the client area, as (x, y); with a `below` near 255
-    # the faint edges of smoothed glyphs too.
-    def ink(self, label, box=None, below=128):
+    # Takes a screenshot (or reads another image), kept for a person to look
+    # at, and returns its dark pixels (text colour on the window colour) in the
+    # box (left, top, right, bottom), by default the client area, as (x, y);
+    # with a `below` near 255 the faint edges of smoothed glyphs too.
+    def ink(self, label, box=None, below=128, image="x:root"):
         left, top, right, bottom = box or self.client()[:4]
         width = right - left
-        gray = self.call("convert", "x:root", "-write", os.path.join(self.folder, label + ".png"),
+        gray = self.call("convert", image, "-write", os.path.join(self.folder, label + ".png"),
                          "-crop", f"{width}x{bottom - top}+{left}+{top}", "-depth", "8", "gray:-")
         assert len(gray) == width * (bottom - top), f"{label}: the box is off the screen"
         return {(left + i % width, top + i // width) for i, v in enumerate(gray) if v < below}
