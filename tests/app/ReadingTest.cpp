@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <ranges>
 #include <string>
 #include <tuple>
 
@@ -273,7 +272,8 @@ TEST_F(ReadingTest, ThePictureIsTheFittedWindowsClientArea) {
     EXPECT_EQ(Joined(pictures.calls) + Joined(dialog.calls) + Joined(printer.calls),
               Call("CopyToClipboard", window.ClientWidth() / 15, window.ClientHeight() / 15, 15));
     EXPECT_TRUE(pictures.canvas.outputs == window.surface.outputs);
-    const auto enabled = std::ranges::count(std::views::values(window.enabled), true);
+    const auto enabled =
+        std::ranges::count(window.enabled, true, &decltype(window.enabled)::value_type::second);
     app.OnKey(Key::Escape);
     EXPECT_EQ(std::tuple(enabled, window.enabled[platform::MenuItem::Print], clipboard.reads),
               std::tuple(3, false, 1));
@@ -293,8 +293,7 @@ TEST_F(ReadingTest, APictureTooLargeIsCutAtItsEnd) {
         {u"あ", 0.5F, "", 0, "この大きさの文字は 1 字も入りません。"},
     };
     for (const auto& [text, twipsPerPixel, made, outputs, message] : cases) {
-        window.surface.twipsPerPixel = twipsPerPixel;
-        Show(text);
+        window.surface.twipsPerPixel = twipsPerPixel, Show(text);
         pictures.calls.clear(), pictures.canvas.outputs.clear(), window.messages.clear();
 
         app.OnMenu(platform::MenuItem::CopyPicture);

@@ -33,7 +33,7 @@ void Measure(benchmark::State& state, int line, float height, void (*step)(TestA
     t.clipboard.text.resize(units);
     t.app.OnClick();
     for ([[maybe_unused]] auto _ : state) {
-        t.window.surface.calls.clear();
+        t.window.surface.calls.clear(), t.pictures.canvas.calls.clear();
         step(t);
     }
     state.counters["prints"] = static_cast<double>(t.window.surface.outputs.size());
