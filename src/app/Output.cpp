@@ -1,6 +1,9 @@
 // The commands that take the text on display out of the window: a picture of
 // it on the clipboard or in a PNG file, and printed pages.
 #include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "app/App.h"
 #include "platform/Convert.h"

@@ -41,8 +41,8 @@ class Printer {
     virtual ~Printer() = default;
 
     // The system's print dialog (printer, copies, pages), the default printer
-    // chosen; nothing when the user cancels. The printer makes the copies. Throws DeviceUnavailable
-    // when no printer is set up.
+    // chosen; nothing when the user cancels. The printer makes the copies.
+    // Throws DeviceUnavailable when no printer is set up.
     virtual std::unique_ptr<PrintJob> Choose() = 0;
 };
 

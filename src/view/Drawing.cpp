@@ -163,7 +163,7 @@ void DrawColumns(platform::Surface& surface, const ColumnsToDraw& shown, const C
             [&](const Unit& unit, std::size_t at) {
                 const double row = static_cast<double>(at) - static_cast<double>(shown.firstCell);
                 if (CellY(cell, row) >= height || row >= static_cast<double>(shown.cellCount)) {
-                    return false;  // below the bottom edge
+                    return false;  // below the bottom edge, or past the cells asked for
                 }
                 painter.Draw(unit, x, row);
                 return true;

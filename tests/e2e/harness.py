@@ -5,8 +5,8 @@
 # page, kept afterwards with the run's screenshots and Ruvo.ini for a person
 # to look at. It runs inside Wine's own desktop, so that the window has its
 # frame, caption and close button as on Windows. e2e_tool.exe puts text on
-# the clipboard, tells where the client area lies and has the program repaint
-# it.
+# the clipboard, saves the bitmap the program put there, tells where the
+# client area lies and has the program repaint it.
 
 import os
 import pathlib

@@ -42,6 +42,20 @@ UniqueCom<T> Made(Call call, std::u16string_view step) {
     return UniqueCom<T>(made);
 }
 
+// A DIB's header, top-down for a negative height, with so many colours in
+// its table.
+BITMAPINFOHEADER DibHeader(LONG width, LONG height, WORD bits, DWORD colours) {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = bits;
+    header.biCompression = BI_RGB;
+    header.biClrUsed = colours;
+    return header;
+}
+
 // A row of greys takes whole DWORDs, in a DIB as in the encoder's bands.
 UINT GreyStride(LONG width) {
     return (static_cast<UINT>(width) + 3U) & ~3U;
@@ -53,8 +67,7 @@ class Win32Picture {
     Win32Picture(HWND owner, SIZE pixels, float twipsPerPixel)
         : owner_(owner), pixels_(pixels), dc_(::CreateCompatibleDC(nullptr)) {
         BITMAPINFO info{};
-        info.bmiHeader = {
-            sizeof(BITMAPINFOHEADER), pixels.cx, -pixels.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        info.bmiHeader = DibHeader(pixels.cx, -pixels.cy, 32, 0);
         void* bits = nullptr;
         bitmap_.reset(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         if (!dc_ || !bitmap_) {
@@ -81,17 +94,7 @@ class Win32Picture {
         if (dib == nullptr) {
             throw RuntimeError(ErrorNumber::OutOfMemory);
         }
-        const BITMAPINFOHEADER info{sizeof info,
-                                    pixels_.cx,
-                                    pixels_.cy,
-                                    1,
-                                    8,
-                                    BI_RGB,
-                                    stride * static_cast<UINT>(pixels_.cy),
-                                    0,
-                                    0,
-                                    kGreys,
-                                    0};
+        const BITMAPINFOHEADER info = DibHeader(pixels_.cx, pixels_.cy, 8, kGreys);
         std::memcpy(dib, &info, sizeof info);
         auto* palette = reinterpret_cast<RGBQUAD*>(dib + sizeof info);
         for (int grey = 0; grey < kGreys; ++grey) {

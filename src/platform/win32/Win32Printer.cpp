@@ -54,8 +54,8 @@ class Win32PrintJob final : public platform::PrintJob {
     void StartPage() override { Check(::StartPage(dc_.get()), u"StartPage"); }
     void EndPage() override { Check(::EndPage(dc_.get()), u"EndPage"); }
     void Finish() override {
-        started_ = false;
         Check(::EndDoc(dc_.get()), u"EndDoc");
+        started_ = false;
     }
     void Abort() noexcept override {
         if (started_) {
