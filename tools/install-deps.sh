@@ -11,6 +11,7 @@ packages=(
   wine wine64 fonts-wine fonts-ipafont
   xvfb xdotool x11-utils imagemagick locales
   tidy
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 sudo=()

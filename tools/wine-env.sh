@@ -13,3 +13,7 @@ if [ -s "$RUVO_WINE_STATE/display" ]; then
   DISPLAY=":$(cat "$RUVO_WINE_STATE/display")"
   export DISPLAY
 fi
+# The tests' print queue (tools/print-queue), while it runs.
+if [ -S "$RUVO_WINE_STATE/cups/cups.sock" ]; then
+  export CUPS_SERVER="$RUVO_WINE_STATE/cups/cups.sock"
+fi

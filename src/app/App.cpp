@@ -24,16 +24,17 @@ using Kind = ScrollMove::Kind;
 constexpr std::int32_t kStartWidthPixels = 90;
 constexpr std::int32_t kStartHeightPixels = 570;
 
-std::u16string Decimal(std::int32_t number) {
-    const std::string digits = std::to_string(number);
-    return {digits.begin(), digits.end()};
-}
-
 }  // namespace
 
 App::App(platform::Window& window, platform::Clipboard& clipboard, platform::CommonDialog& dialogs,
-         platform::Files& files)
-    : window_(window), clipboard_(clipboard), dialogs_(dialogs), files_(files), view_(window) {}
+         platform::Files& files, platform::Pictures& pictures, platform::Printer& printer)
+    : window_(window),
+      clipboard_(clipboard),
+      dialogs_(dialogs),
+      files_(files),
+      pictures_(pictures),
+      printer_(printer),
+      view_(window) {}
 
 void App::Start() {
     folder_ = files_.ExecutableDirectory();
@@ -81,6 +82,12 @@ void App::OnMenu(MenuItem item) {
             return OnAutoUpdateToggled();
         case MenuItem::OpenFile:
             return OpenFileCommand();
+        case MenuItem::CopyPicture:
+            return CopyPictureCommand();
+        case MenuItem::SavePicture:
+            return SavePictureCommand();
+        case MenuItem::Print:
+            return PrintCommand();
         case MenuItem::Help:
             return ShowHelp(dialogs_, files_, window_, folder_);
         case MenuItem::Exit:
@@ -95,7 +102,8 @@ void App::OnMenu(MenuItem item) {
 
 // Forward is on through the text: leftwards along the columns, down a column.
 // F5 shows the clipboard's text whatever is on display, Esc clears what is,
-// Ctrl with +, - and 0 sizes the text, and Ctrl+O opens a file.
+// Ctrl with +, - and 0 sizes the text, Ctrl+O opens a file, and Ctrl with C,
+// S and P are the menu's picture and print commands.
 void App::OnKey(Key key) {
     switch (key) {
         case Key::Left:
@@ -129,6 +137,12 @@ void App::OnKey(Key key) {
             return ChangeFontSize(kStandardSize);
         case Key::CtrlO:
             return OpenFileCommand();
+        case Key::CtrlC:
+            return CopyPictureCommand();
+        case Key::CtrlS:
+            return SavePictureCommand();
+        case Key::CtrlP:
+            return PrintCommand();
     }
 }
 
@@ -187,6 +201,7 @@ void App::OnClipboardChange() {
     }
     if (!text.empty()) {
         view_.Show(std::move(text), TypesettingNow(), FitsText(settings_));
+        EnableOutputItems();
         SaveSettings();
     }
 }
@@ -201,6 +216,7 @@ void App::OnClose() {
 
 void App::ShowClipboardText() {
     view_.Show(clipboard_.GetText(), TypesettingNow(), FitsText(settings_));
+    EnableOutputItems();
     SaveSettings();
     textShown_ = true;
 }
@@ -225,6 +241,7 @@ void App::ShowFile(const std::u16string& path) {
 
 void App::ClearView() {
     view_.Clear();
+    EnableOutputItems();
     SaveSettings();
     textShown_ = false;
 }

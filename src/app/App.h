@@ -2,12 +2,15 @@
 
 #include <cstdint>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "platform/Clipboard.h"
 #include "platform/CommonDialog.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
+#include "platform/Picture.h"
+#include "platform/Printer.h"
 #include "platform/Window.h"
 #include "settings/SettingsLine.h"
 #include "view/VerticalView.h"
@@ -19,7 +22,7 @@ namespace ruvo {
 class App {
   public:
     App(platform::Window& window, platform::Clipboard& clipboard, platform::CommonDialog& dialogs,
-        platform::Files& files);
+        platform::Files& files, platform::Pictures& pictures, platform::Printer& printer);
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
@@ -75,6 +78,17 @@ class App {
     void TakeFont(const std::u16string& face, std::int32_t points);
     void CheckMenuItems();
     void CheckColumnLength();
+    // The commands that take the text out of the window, there while text
+    // is on display: Output.cpp.
+    void EnableOutputItems();
+    void CopyPictureCommand();
+    void SavePictureCommand();
+    void PrintCommand();
+    // The size of the picture of the text on display; nothing, with a
+    // message, where not one character fits a picture.
+    std::optional<PictureSize> PictureToMake();
+    // Says how much of the text a picture holds, when not all of it.
+    void ReportCut(const PictureSize& size);
     Typesetting TypesettingNow() const;
     // The window's outer size and the settings into the settings file.
     void SaveSettings();
@@ -84,8 +98,11 @@ class App {
     platform::Clipboard& clipboard_;
     platform::CommonDialog& dialogs_;
     platform::Files& files_;
+    platform::Pictures& pictures_;
+    platform::Printer& printer_;
     std::u16string folder_;      // the executable's, ending in "\"
     std::u16string fileFolder_;  // that of the file opened last
+    std::u16string saveFolder_;  // where the last picture was saved, ending in "\"
     SettingsRecord settings_;
     VerticalView view_;
     bool textShown_ = false;

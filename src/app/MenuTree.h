@@ -7,11 +7,13 @@
 namespace ruvo {
 
 // The main window's menu, in display order; a backend builds its menu bar
-// from this table and reports a chosen item to App::OnMenu.
-inline constexpr std::array<platform::MenuEntry, 20> kMenuTree{{
+// from this table and reports a chosen item to App::OnMenu. What takes the
+// text out of the window is greyed until there is text on display; the keys
+// after a tab are the window's own.
+inline constexpr std::array<platform::MenuEntry, 23> kMenuTree{{
     {platform::MenuItem::Format, platform::MenuItem::None, u"書式(&O)",
      platform::MenuKind::DropDown, false},
-    {platform::MenuItem::OpenFile, platform::MenuItem::Format, u"ファイルを開く(&F)...",
+    {platform::MenuItem::OpenFile, platform::MenuItem::Format, u"ファイルを開く(&F)...\tCtrl+O",
      platform::MenuKind::Command, false},
     {platform::MenuItem::None, platform::MenuItem::Format, u"-", platform::MenuKind::Separator,
      false},
@@ -41,6 +43,12 @@ inline constexpr std::array<platform::MenuEntry, 20> kMenuTree{{
      platform::MenuKind::CheckCommand, false},
     {platform::MenuItem::AutoUpdate, platform::MenuItem::Format, u"自動更新(&A)",
      platform::MenuKind::CheckCommand, false},
+    {platform::MenuItem::CopyPicture, platform::MenuItem::Format, u"画像としてコピー(&C)\tCtrl+C",
+     platform::MenuKind::Command, false, false},
+    {platform::MenuItem::SavePicture, platform::MenuItem::Format, u"画像として保存(&G)...\tCtrl+S",
+     platform::MenuKind::Command, false, false},
+    {platform::MenuItem::Print, platform::MenuItem::Format, u"印刷(&P)...\tCtrl+P",
+     platform::MenuKind::Command, false, false},
     {platform::MenuItem::None, platform::MenuItem::Format, u"-", platform::MenuKind::Separator,
      false},
     {platform::MenuItem::Help, platform::MenuItem::Format, u"ヘルプ(&H)",

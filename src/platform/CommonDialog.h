@@ -13,6 +13,16 @@ struct FontChoice {
     bool operator==(const FontChoice&) const = default;
 };
 
+// A file the user is to name in the save dialog: the folder it opens in
+// (empty: the system's choice), the name it proposes, and the one type it
+// lists, with the extension a name typed without one gets.
+struct FileToSave {
+    std::u16string folder;
+    std::u16string name;
+    std::u16string typeName;
+    std::u16string extension;  // without the dot
+};
+
 // The platform's common dialogs and viewers. Each throws RuntimeError when
 // it fails.
 class CommonDialog {
@@ -27,6 +37,9 @@ class CommonDialog {
     // starting in `folder` (the system's choice when empty); the chosen
     // file's full path, or nothing when the user cancels.
     virtual std::optional<std::u16string> ChooseTextFile(const std::u16string& folder) = 0;
+    // The modal save dialog, which asks before it names a file that is
+    // there; the full path the user confirms, nothing when the user cancels.
+    virtual std::optional<std::u16string> ChooseSaveFile(const FileToSave& file) = 0;
     // Has the help viewer show a help file, opening it unless it is the one
     // already shown.
     virtual void ShowHelpFile(const std::u16string& path) = 0;

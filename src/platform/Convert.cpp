@@ -46,4 +46,9 @@ double Divide(double dividend, double divisor) {
     return Finite(dividend / divisor);
 }
 
+std::u16string Decimal(std::int64_t number) {
+    const std::string digits = std::to_string(number);
+    return {digits.begin(), digits.end()};
+}
+
 }  // namespace ruvo

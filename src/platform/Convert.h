@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace ruvo {
 
@@ -18,5 +19,8 @@ std::int32_t MultiplyInt32(std::int32_t a, std::int32_t b);
 // overflow (or a division by zero when the divisor was 0).
 double Finite(double value);
 double Divide(double dividend, double divisor);
+
+// A whole number's decimal digits, for messages.
+std::u16string Decimal(std::int64_t number);
 
 }  // namespace ruvo

@@ -45,4 +45,9 @@ class Files {
     virtual std::optional<std::u16string> FromShiftJis(std::string_view bytes) = 0;
 };
 
+// Writes a file through a temporary one, which then takes its place in one
+// step: a failed write leaves the file as it was and the temporary one gone.
+void WriteReplacing(Files& files, const std::u16string& path, const std::u16string& temporary,
+                    std::string_view bytes);
+
 }  // namespace ruvo::platform

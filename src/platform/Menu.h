@@ -22,6 +22,9 @@ enum class MenuItem : int {
     Ruby,
     Manuscript,
     AutoUpdate,
+    CopyPicture,
+    SavePicture,
+    Print,
     Help,
     Exit,
     OpenFile,
@@ -35,7 +38,8 @@ struct MenuEntry {
     MenuItem parent;
     std::u16string_view caption;  // "&" marks the access key
     MenuKind kind;
-    bool checked;  // check mark when the window is created
+    bool checked;         // check mark when the window is created
+    bool enabled = true;  // not greyed when the window is created
 };
 
 }  // namespace ruvo::platform

@@ -38,7 +38,8 @@ enum class ScrollRequest {
 };
 
 // The keys the window answers: those that move through the text, F5 and
-// Esc, Ctrl with + or - (main keys or keypad) and with 0, and Ctrl+O.
+// Esc, Ctrl with + or - (main keys or keypad) and with 0, Ctrl+O, and Ctrl
+// with C, S and P.
 enum class Key {
     Left,
     Right,
@@ -53,7 +54,10 @@ enum class Key {
     CtrlPlus,
     CtrlMinus,
     CtrlZero,
-    CtrlO
+    CtrlO,
+    CtrlC,
+    CtrlS,
+    CtrlP
 };
 
 // A plain wheel, one turned with Shift or with Ctrl held, and a tilt wheel
@@ -94,6 +98,8 @@ class Window {
     virtual void ShowTopmost(std::int32_t widthPixels, std::int32_t heightPixels) = 0;
     virtual void SetScrollBar(ScrollBar bar, const ScrollBarState& state) = 0;
     virtual void SetMenuChecked(MenuItem item, bool checked) = 0;
+    // A greyed item cannot be chosen.
+    virtual void SetMenuEnabled(MenuItem item, bool enabled) = 0;
 
     // Where the program draws what the client area shows; the window keeps
     // the picture and paints it again when the system asks it to.

@@ -21,14 +21,8 @@ SettingsRecord ReadSettingsFile(platform::Files& files, const std::u16string& fo
 void WriteSettingsFile(platform::Files& files, const std::u16string& folder,
                        const SettingsRecord& record) {
     const std::string line = files.ToAnsi(FormatSettingsLine(record));
-    const std::u16string temporary = folder + std::u16string(kTemporaryFile);
-    try {
-        files.WriteAll(temporary, line);
-        files.Replace(temporary, SettingsPath(folder));
-    } catch (...) {
-        files.Remove(temporary);
-        throw;
-    }
+    platform::WriteReplacing(files, SettingsPath(folder), folder + std::u16string(kTemporaryFile),
+                             line);
 }
 
 }  // namespace ruvo

@@ -152,7 +152,7 @@ void DrawColumns(platform::Surface& surface, const ColumnsToDraw& shown, const C
     const ViewFonts fonts = FontsFor(shown.typesetting.face, shown.typesetting.points);
     if (placement.Sheets()) {
         DrawSheets(surface, placement, cell, fonts, shown.columns.starts.size(),
-                   shown.columns.cells, shown.firstColumn, shown.firstCell);
+                   shown.columns.cells, shown.firstColumn, shown.firstCell, shown.columnCount);
     }
     if (shown.columns.starts.empty()) {
         return;
@@ -163,7 +163,9 @@ void DrawColumns(platform::Surface& surface, const ColumnsToDraw& shown, const C
     const double shift = placement.ColumnOffset(shown.firstColumn) - placement.ColumnOffset(0);
     UnitReader reader(shown.text, shown.typesetting.ruby, cell.halfWidth);
     ColumnPainter painter(surface, shown, cell, placement, fonts);
-    for (std::size_t column = shown.firstColumn; column < shown.columns.starts.size(); ++column) {
+    for (std::size_t column = shown.firstColumn;
+         column - shown.firstColumn < shown.columnCount && column < shown.columns.starts.size();
+         ++column) {
         const double x = width + shift - placement.ColumnOffset(column);
         if (x <= 0) {
             break;  // this column and all after it lie beyond the left edge
@@ -172,8 +174,9 @@ void DrawColumns(platform::Surface& surface, const ColumnsToDraw& shown, const C
         ForEachUnit(
             shown.text, shown.columns, reader, column, [&](const Unit& unit, std::size_t at) {
                 const double row = static_cast<double>(at) - static_cast<double>(shown.firstCell);
-                if (placement.Top() + row * cell.advance >= height) {
-                    return false;  // below the bottom edge
+                if (placement.Top() + row * cell.advance >= height ||
+                    row >= static_cast<double>(shown.cellCount)) {
+                    return false;  // below the bottom edge, or past the cells asked for
                 }
                 painter.Draw(unit, x, row);
                 return true;

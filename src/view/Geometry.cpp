@@ -67,6 +67,10 @@ double SheetWidth(const Cell& cell) {
            cell.advance;
 }
 
+double SheetHeight(const Cell& cell) {
+    return kSheetRows * cell.advance;
+}
+
 double SheetGap(const Cell& cell) {
     return kSheetGap * cell.advance;
 }

@@ -73,8 +73,10 @@ class Placement {
     bool sheets_;
 };
 
-// A sheet's extent, its margins included, and the gap between two sheets.
+// A sheet's extent, its margins and the lines below it included, and the
+// gap between two sheets.
 double SheetWidth(const Cell& cell);
+double SheetHeight(const Cell& cell);
 double SheetGap(const Cell& cell);
 
 // An outer size for a client size: whole pixels, rounded up so that the

@@ -29,8 +29,7 @@ SheetCount CountSheets(std::size_t columns) {
     if (columns == 0) {
         return {1, 0};
     }
-    return {(columns + kSheetColumns - 1) / kSheetColumns,
-            (columns - 1) % kSheetColumns + 1};
+    return {(columns + kSheetColumns - 1) / kSheetColumns, (columns - 1) % kSheetColumns + 1};
 }
 
 std::u16string CountLine(std::size_t cells, std::size_t columns) {
@@ -41,23 +40,25 @@ std::u16string CountLine(std::size_t cells, std::size_t columns) {
 
 void DrawSheets(platform::Surface& surface, const Placement& placement, const Cell& cell,
                 const ViewFonts& fonts, std::size_t columns, std::size_t cells,
-                std::size_t firstColumn, std::size_t firstRow) {
+                std::size_t firstColumn, std::size_t firstRow, std::size_t columnCount) {
     const SheetCount count = CountSheets(columns);
     const double c = cell.advance;
     const double dot = surface.TwipsPerPixel();
     const double width = SheetWidth(cell);
     // The first sheet's right edge and the grid's top, as far as the view is scrolled.
-    const double right = surface.Width() + placement.CellsOffset(firstColumn) -
-                         placement.CellsOffset(0);
+    const double right =
+        surface.Width() + placement.CellsOffset(firstColumn) - placement.CellsOffset(0);
     const double top = (kGridTop - static_cast<double>(firstRow)) * c;
     const double bottom = top + static_cast<double>(kSheetCells) * c;
     const auto rule = [&](double left, double y, double across, double down) {
         surface.Fill({left, y, across, down}, platform::Colour::Rule);
     };
     for (std::size_t sheet = 0; sheet < count.sheets; ++sheet) {
-        const double sheetRight = right - placement.CellsOffset(sheet * kSheetColumns) +
-                                  placement.CellsOffset(0);
-        if (sheetRight <= 0) {
+        const double sheetRight =
+            right - placement.CellsOffset(sheet * kSheetColumns) + placement.CellsOffset(0);
+        const std::size_t sheetStart = sheet * kSheetColumns;
+        if (sheetRight <= 0 ||
+            (sheetStart >= firstColumn && sheetStart - firstColumn >= columnCount)) {
             break;
         }
         if (sheetRight - width >= surface.Width()) {
@@ -71,8 +72,7 @@ void DrawSheets(platform::Surface& surface, const Placement& placement, const Ce
         rule(frameLeft, top, dot, bottom - top);
         rule(frameRight, top, dot, bottom - top);
         for (std::size_t column = 0; column < kSheetColumns; ++column) {
-            const double cellsRight =
-                right - placement.CellsOffset(sheet * kSheetColumns + column);
+            const double cellsRight = right - placement.CellsOffset(sheet * kSheetColumns + column);
             rule(cellsRight, top, dot, bottom - top);
             rule(cellsRight - c, top, dot, bottom - top);
             for (std::size_t row = 1; row < kSheetCells; ++row) {

@@ -22,11 +22,11 @@ SheetCount CountSheets(std::size_t columns);
 std::u16string CountLine(std::size_t cells, std::size_t columns);
 
 // Draws the sheets that show on the surface, as the placement puts a text
-// of so many columns and cells there from its first column and row on: the
-// grid of each in the rule colour, its number of the total under it, and
-// the count under the last.
+// of so many columns and cells there from its first column and row on, as
+// far as `columnCount` columns from there: the grid of each in the rule
+// colour, its number of the total under it, and the count under the last.
 void DrawSheets(platform::Surface& surface, const Placement& placement, const Cell& cell,
                 const ViewFonts& fonts, std::size_t columns, std::size_t cells,
-                std::size_t firstColumn, std::size_t firstRow);
+                std::size_t firstColumn, std::size_t firstRow, std::size_t columnCount);
 
 }  // namespace ruvo

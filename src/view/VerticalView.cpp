@@ -112,6 +112,17 @@ void VerticalView::Scroll(const ScrollMove& move) {
     Draw(cell);
 }
 
+PictureSize VerticalView::MeasurePicture() {
+    const Cell cell = Measure(typesetting_, typesetting_.ruby);
+    return SizePicture(columns_.starts.size(), columns_.longest, PlacementOf(cell),
+                       window_.TwipsPerPixel());
+}
+
+void VerticalView::DrawPicture(platform::Surface& canvas, const PictureSize& size) {
+    DrawColumns(canvas, {text_, columns_, typesetting_, 0, 0, size.columnsHeld, size.cellsHeld},
+                Measure(typesetting_, typesetting_.ruby));
+}
+
 Cell VerticalView::Measure(const Typesetting& typesetting, bool notation) {
     return MeasureCell(window_.ClientSurface(), FontsFor(typesetting.face, typesetting.points),
                        notation);

@@ -8,23 +8,11 @@
 #include "platform/Window.h"
 #include "typeset/Columns.h"
 #include "view/Geometry.h"
+#include "view/Output.h"
 #include "view/Scrolling.h"
+#include "view/Typesetting.h"
 
 namespace ruvo {
-
-// How a text on display is set: its font and the reading options.
-struct Typesetting {
-    std::u16string face;
-    std::int32_t points = 0;
-    bool wrapping = true;  // long lines go on in the next column
-    bool ruby = true;      // ruby notation is read as ruby
-    // Cells a column holds whatever the window's height, with or without
-    // wrapping; 0: as many as the window shows.
-    std::size_t columnLength = 0;
-    bool manuscript = false;  // on sheets of manuscript paper
-
-    bool operator==(const Typesetting&) const = default;
-};
 
 // The text on display in the main window, in vertical columns from the
 // right: the text, how it is set, its columns and how far it is scrolled.
@@ -51,6 +39,10 @@ class VerticalView {
     void FollowResize();
     // Moves through the text on display and draws what then shows.
     void Scroll(const ScrollMove& move);
+    // A picture of the whole text on display as laid out here, at the
+    // window's resolution, and what of it the picture holds.
+    PictureSize MeasurePicture();
+    void DrawPicture(platform::Surface& canvas, const PictureSize& size);
 
     // Whether nothing is on display (nothing shown, the empty text, or cleared).
     bool Empty() const { return columns_.starts.empty(); }

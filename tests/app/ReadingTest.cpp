@@ -1,8 +1,11 @@
 // What the reader does to the text on display: clicks, keys, the wheel and
-// the bars, resizes, copies while 自動更新, and sizes and fonts chosen.
+// the bars, resizes, copies while 自動更新, sizes and fonts chosen, and the
+// picture and the pages that take it out of the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <tuple>
 
@@ -276,6 +279,109 @@ TEST_F(ReadingTest, AFileOpensFromTheFolderOfTheLastOne) {
     app.OnKey(Key::CtrlO);
     EXPECT_EQ(Joined(dialog.calls) + Seen(window) + " " + std::to_string(app.TextShown()),
               "ChooseTextFile(),ChooseTextFile(E:\\)1350x8550 い@1181.25,195 う@888.75,195 1");
+}
+
+// The picture is the fitted window's client area, drawn as the window draws
+// it (ruby, wrapping), and put on the clipboard without reading it; the items
+// that take the text out are there while it is on display, and do nothing
+// until it is.
+TEST_F(ReadingTest, ThePictureIsTheFittedWindowsClientArea) {
+    Started("\"MS Mincho\",10,1350,8550,1,1,1,0\r\n");
+    for (const Key key : {Key::CtrlC, Key::CtrlS, Key::CtrlP, Key::F5, Key::CtrlC}) {
+        clipboard.text = key == Key::F5 ? u"｜漢《かん》字\r\n" + Grid(1, 60) : u"";  // 53 a column
+        app.OnKey(key);
+    }
+    EXPECT_EQ(Joined(pictures.calls) + Joined(dialog.calls) + Joined(printer.calls),
+              Call("CopyToClipboard", window.ClientWidth() / 15, window.ClientHeight() / 15, 15));
+    EXPECT_TRUE(pictures.canvas.outputs == window.surface.outputs);
+    const auto enabled =
+        std::ranges::count(window.enabled, true, &decltype(window.enabled)::value_type::second);
+    app.OnKey(Key::Escape);
+    EXPECT_EQ(std::tuple(enabled, window.enabled[platform::MenuItem::Print], clipboard.reads),
+              std::tuple(3, false, 1));
+}
+
+// A picture is at most 16384 pixels on a side and 64 million in all: a text
+// that needs more is cut at its end, the left and the bottom, and a message
+// says what the picture holds; one where no character fits makes none.
+TEST_F(ReadingTest, APictureTooLargeIsCutAtItsEnd) {
+    const std::tuple<std::u16string, float, const char*, std::size_t, const char*> cases[] = {
+        {Grid(2000, 1), 15, "CopyToClipboard(16380,30,15)", 840,
+         "この画像には、全 2000 列のうち右から 840 列"},
+        {std::u16string(100000, u'あ'), 15, "CopyToClipboard(20,16384,15)", 1259,
+         "この画像には、各列の上から 1259 字分"},
+        {Grid(300, 1300), 15, "CopyToClipboard(3900,16384,15)", 200 * 1259,
+         "この画像には、全 300 列のうち右から 200 列、各列の上から 1259 字分"},
+        {u"あ", 0.5F, "", 0, "この大きさの文字は 1 字も入りません。"},
+    };
+    for (const auto& [text, twipsPerPixel, made, outputs, message] : cases) {
+        window.surface.twipsPerPixel = twipsPerPixel, Show(text);
+        pictures.calls.clear(), pictures.canvas.outputs.clear(), window.messages.clear();
+
+        app.OnMenu(platform::MenuItem::CopyPicture);
+
+        EXPECT_EQ(
+            std::tuple(Joined(pictures.calls), pictures.canvas.outputs.size(),
+                       Utf8(window.messages.at(0))),
+            std::tuple(made, outputs,
+                       "画像は一辺 16384 ピクセル、全体で 6400 万ピクセルまでです。" +
+                           std::string(message) + (outputs == 0 ? "" : "までを収めました。")));
+    }
+}
+
+// 画像として保存 offers ruvo.png in the folder last used and writes the PNG
+// beside its place first, under a name no file has: a cancel writes nothing,
+// a failed write leaves the files as they were and names the file and why.
+TEST_F(ReadingTest, APictureIsSavedThroughAFileBesideIt) {
+    Show(u"あ");
+    const std::u16string png = u"D:\\絵\\a.png";
+    files.files = {{png, "old"}, {png + u".tmp", "mine"}};
+    for (const char* fails : {"Replace", "Replace", ""}) {
+        files.onCall = FailOn({fails}, ErrorNumber::PermissionDenied);
+        app.OnKey(Key::CtrlS);
+        EXPECT_EQ(files.files, (std::map<std::u16string, std::string>{{png, *fails ? "old" : "PNG"},
+                                                                      {png + u".tmp", "mine"}}));
+        dialog.userSavePath = png;
+    }
+    EXPECT_EQ(Joined(dialog.calls) + Utf8(window.messages.at(0)),
+              "ChooseSaveFile(ruvo.png),ChooseSaveFile(ruvo.png),ChooseSaveFile(D:\\絵\\,ruvo.png)"
+              "画像を保存できませんでした。\n\nD:\\絵\\a.png\n書き込みできません。");
+}
+
+// 印刷 lays the text out again inside 15 mm margins of the printable area:
+// columns as long as it allows (wrapping on), as many a page as fit, every
+// page full but the last; the pages asked for; nothing when the user cancels
+// or asks for pages past the end; a printer that fails is aborted.
+TEST_F(ReadingTest, PrintedPagesAreFullButTheLast) {
+    // Pages 11906 twips wide hold 34 columns of 76 cells, or 7 of 10 square ones;
+    // then the pages asked for, whether the user cancels or the printer fails.
+    const std::tuple<float, std::int32_t, std::int32_t, bool, bool, const char*> cases[] = {
+        {16838, 1, 9, false, false,
+         "Start(Ruvo),EndPage(1700),EndPage(1700),EndPage(600),Finish()"},
+        {4000, 2, 3, false, false, "Start(Ruvo),EndPage(70),EndPage(70),Finish()"},
+        {16838, 4, 9, false, false, ""},
+        {16838, 1, 9, true, false, ""},
+        {16838, 1, 9, false, true, "Start(Ruvo),Abort()"},
+    };
+    Show(Grid(40, 100));
+    for (const auto& [height, first, last, cancels, fails, calls] : cases) {
+        printer.page.width = height == 4000 ? 4000 : 11906, printer.page.height = height;
+        printer.pages = {first, last}, printer.userCancels = cancels;
+        printer.onCall = FailOn({fails ? "EndPage" : ""}), printer.calls.clear();
+
+        app.OnMenu(platform::MenuItem::Print);
+
+        EXPECT_EQ(Joined(printer.calls), "Choose(0)" + std::string(*calls ? "," : "") + calls);
+    }
+    // On manuscript paper a sheet a page, across A4: 40 lines of 100 are 10 sheets.
+    app.OnMenu(platform::MenuItem::Manuscript);
+    printer.page.width = 16838, printer.page.height = 11906, printer.pages = {9, 10};
+    printer.onCall = nullptr, printer.calls.clear();
+    app.OnMenu(platform::MenuItem::Print);
+    EXPECT_EQ(Joined(printer.calls), "Choose(1),Start(Ruvo),EndPage(401),EndPage(402),Finish()");
+    EXPECT_EQ(Utf8(window.messages.at(0) + window.messages.at(1)),
+              "印刷するページがありません。この文書は 3 ページです。"
+              "印刷の途中で失敗したため、印刷を中止しました。\n\nデバイスが準備されていません。");
 }
 
 }  // namespace

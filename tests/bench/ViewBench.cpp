@@ -1,4 +1,5 @@
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <string>
 
@@ -21,12 +22,13 @@ constexpr std::u16string_view kFortyAnnotated =
 // Times `step` on the doubles in the fixed mode, once a click shows
 // `range(0)` bytes of UTF-16 from the clipboard: lines of `line` pieces ended
 // by CR LF, in a window of 1350 twips by `height`, with the options the
-// settings line gives after its mode. "prints" counts the text outputs.
+// settings line gives after its mode. "prints" counts the text outputs, "peak
+// MB" is the most memory the process has held.
 void Measure(benchmark::State& state, int line, float height, void (*step)(TestApp&),
              std::u16string_view piece, const char* options = "") {
     TestApp t;
-    t.Started("\"MS Mincho\",10,1350," + std::to_string(static_cast<int>(height)) + ",0" +
-              options + "\r\n");
+    t.Started("\"MS Mincho\",10,1350," + std::to_string(static_cast<int>(height)) + ",0" + options +
+              "\r\n");
     const auto units = static_cast<std::size_t>(state.range(0)) / sizeof(char16_t);
     while (t.clipboard.text.size() < units) {
         for (int pieces = 0; pieces < line; ++pieces) {
@@ -38,10 +40,13 @@ void Measure(benchmark::State& state, int line, float height, void (*step)(TestA
     t.files.files[u"C:\\e.txt"] = Utf8(t.clipboard.text);
     t.app.OnClick();
     for ([[maybe_unused]] auto _ : state) {
-        t.window.surface.calls.clear();
+        t.window.surface.calls.clear(), t.pictures.canvas.calls.clear();
         step(t);
     }
     state.counters["prints"] = static_cast<double>(t.window.surface.outputs.size());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
 }
 
 // A click that shows the clipboard, as F5 does over what is on display.
@@ -84,6 +89,10 @@ BENCHMARK_CAPTURE(Measure, RubyScrollStep, 5, 9150, Step, kFortyWithRuby)->Apply
 // On manuscript paper, laid out and counted, and a step through the sheets.
 BENCHMARK_CAPTURE(Measure, SheetsClick, 5, 9150, Click, kForty, ",1,1,0,0,1")->Apply(Large);
 BENCHMARK_CAPTURE(Measure, SheetsScrollStep, 5, 9150, Step, kForty, ",1,1,0,0,1")->Apply(Large);
+// A picture of the text on display on the clipboard, as Ctrl+C puts it.
+BENCHMARK_CAPTURE(
+    Measure, CopyPicture, 5, 9150, +[](TestApp& t) { t.app.OnKey(platform::Key::CtrlC); }, kForty)
+    ->Apply(Large);
 
 }  // namespace
 }  // namespace ruvo::test

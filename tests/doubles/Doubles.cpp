@@ -54,11 +54,41 @@ std::optional<platform::FontChoice> FakeCommonDialog::ChooseFont(
 }
 
 float FakeSurface::Width() {
-    return window_.ClientWidth();
+    return window_ != nullptr ? window_->ClientWidth() : width;
 }
 
 float FakeSurface::Height() {
-    return window_.ClientHeight();
+    return window_ != nullptr ? window_->ClientHeight() : height;
+}
+
+namespace {
+
+struct FakePrintJob : platform::PrintJob {
+    FakePrinter& printer;
+
+    explicit FakePrintJob(FakePrinter& chosen) : printer(chosen) {}
+    platform::Surface& Page() override { return printer.page; }
+    platform::PageRange Pages() override { return printer.pages; }
+    void Start(std::u16string_view name) override { printer.Record("Start", name); }
+    void StartPage() override { printer.page.outputs.clear(); }
+    void EndPage() override { printer.Record("EndPage", printer.page.outputs.size()); }
+    void Finish() override { printer.Record("Finish"); }
+    void Abort() noexcept override { printer.calls.emplace_back("Abort()"); }
+};
+
+}  // namespace
+
+void FakePictures::CopyToClipboard(std::int32_t width, std::int32_t height, float twipsPerPixel,
+                                   const Draw& draw) {
+    Record("CopyToClipboard", width, height, twipsPerPixel);
+    canvas.width = static_cast<float>(width) * twipsPerPixel;
+    canvas.height = static_cast<float>(height) * twipsPerPixel;
+    draw(canvas);
+}
+
+std::unique_ptr<platform::PrintJob> FakePrinter::Choose(bool landscape) {
+    Record("Choose", landscape);
+    return userCancels ? nullptr : std::make_unique<FakePrintJob>(*this);
 }
 
 std::int32_t FakeSurface::Pixels(const platform::Font& font) const {
@@ -92,9 +122,10 @@ platform::TextExtent FakeSurface::Measure(const platform::Font& font, std::u16st
 
 void FakeWindow::SetMenuChecked(platform::MenuItem item, bool on) {
     static const char* const kNames[] = {
-        "None",     "Format",       "Font",           "FrameSize", "FixedSize", "VariableSize",
-        "Wrapping", "ColumnLength", "LengthToWindow", "Length20",  "Length40",  "Length42",
-        "Ruby",     "Manuscript",   "AutoUpdate",     "Help",      "Exit",      "OpenFile"};
+        "None",     "Format",       "Font",           "FrameSize",   "FixedSize",   "VariableSize",
+        "Wrapping", "ColumnLength", "LengthToWindow", "Length20",    "Length40",    "Length42",
+        "Ruby",     "Manuscript",   "AutoUpdate",     "CopyPicture", "SavePicture", "Print",
+        "Help",     "Exit",         "OpenFile"};
     Record("SetMenuChecked", std::string(kNames[static_cast<int>(item)]), on);
     checked[item] = on;
 }

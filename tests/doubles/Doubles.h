@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,6 +14,8 @@
 #include "platform/CommonDialog.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
+#include "platform/Picture.h"
+#include "platform/Printer.h"
 #include "platform/Window.h"
 
 namespace ruvo::test {
@@ -74,17 +77,22 @@ struct FakeFiles : platform::Files, Recorder {
     std::optional<std::u16string> FromShiftJis(std::string_view bytes) override;
 };
 
-// The common dialogs with a scripted user at the font chooser.
+// The common dialogs with a scripted user at the font chooser and the save dialog.
 struct FakeCommonDialog : platform::CommonDialog, Recorder {
     bool userCancels = false;
     std::optional<std::u16string> userFontName;  // unset: confirms the preset
     std::optional<float> userFontSize;
-    std::optional<std::u16string> userFile;  // unset: cancels the open dialog
+    std::optional<std::u16string> userFile;      // unset: cancels the open dialog
+    std::optional<std::u16string> userSavePath;  // unset: cancels the save dialog
 
     std::optional<platform::FontChoice> ChooseFont(const platform::FontChoice& preset) override;
     std::optional<std::u16string> ChooseTextFile(const std::u16string& folder) override {
         Record("ChooseTextFile", folder);
         return userFile;
+    }
+    std::optional<std::u16string> ChooseSaveFile(const platform::FileToSave& file) override {
+        Record("ChooseSaveFile", file.folder, file.name);
+        return userSavePath;
     }
     void ShowHelpFile(const std::u16string& path) override { Record("ShowHelpFile", path); }
     void OpenDocument(const std::u16string& path) override { Record("OpenDocument", path); }
@@ -92,18 +100,22 @@ struct FakeCommonDialog : platform::CommonDialog, Recorder {
 
 struct FakeWindow;
 
-// The client area's surface. A full-width character of a font of emPixels
-// is charWidth × charHeight; other fonts scale with their height, and one
-// asked for an average width draws that much wider than half its height.
+// The client area's surface, or without a window one of width × height. A
+// full-width character of a font of emPixels is charWidth × charHeight;
+// other fonts scale with their height, and one asked for an average width
+// draws that much wider than half its height.
 struct FakeSurface : platform::Surface, Recorder {
     struct Output {
         float x, y;
         std::u16string text;
         bool upright;  // drawn in a horizontal font
+
+        bool operator==(const Output&) const = default;
     };
 
-    explicit FakeSurface(FakeWindow& window) : window_(window) {}
+    explicit FakeSurface(FakeWindow* window = nullptr) : window_(window) {}
 
+    float width = 0, height = 0;
     float twipsPerPixel = 15;
     float charWidth = 195, charHeight = 195;
     float emPixels = 13;
@@ -134,7 +146,30 @@ struct FakeSurface : platform::Surface, Recorder {
     std::int32_t WidthPixels(const platform::Font& font) const;
 
   private:
-    FakeWindow& window_;
+    FakeWindow* window_;
+};
+
+// Pictures for the clipboard drawn on one surface, which keeps the last
+// one's outputs and measures at 15 twips a pixel; PNG files are "PNG".
+struct FakePictures : platform::Pictures, Recorder {
+    FakeSurface canvas;
+
+    void CopyToClipboard(std::int32_t width, std::int32_t height, float twipsPerPixel,
+                         const Draw& draw) override;
+    std::string EncodePng(std::int32_t width, std::int32_t height, float, const Draw&) override {
+        Record("EncodePng", width, height);
+        return "PNG";
+    }
+};
+
+// A printer whose pages are `page`; EndPage logs the outputs of its page,
+// StartPage nothing.
+struct FakePrinter : platform::Printer, Recorder {
+    FakeSurface page;
+    bool userCancels = false;
+    platform::PageRange pages;
+
+    std::unique_ptr<platform::PrintJob> Choose(bool landscape) override;
 };
 
 // The main window without a screen: it keeps what the core reads back.
@@ -149,10 +184,11 @@ struct FakeWindow : platform::Window, Recorder {
     float availableWidth = 15360, availableHeight = 11520;
     std::map<Bar, platform::ScrollBarState> scrollBars;
     std::map<platform::MenuItem, bool> checked;
+    std::map<platform::MenuItem, bool> enabled;
     bool ended = false;
     std::vector<RuntimeError> reports;
     std::vector<std::u16string> messages;
-    FakeSurface surface{*this};
+    FakeSurface surface{this};
 
     float Width() override { return width; }
     void SetWidth(float twips) override {
@@ -181,6 +217,7 @@ struct FakeWindow : platform::Window, Recorder {
         scrollBars[bar] = state;
     }
     void SetMenuChecked(platform::MenuItem item, bool on) override;
+    void SetMenuEnabled(platform::MenuItem item, bool on) override { enabled[item] = on; }
     platform::Surface& ClientSurface() override { return surface; }
     void End() override {
         Record("End");

@@ -45,7 +45,9 @@ struct TestApp {
     FakeClipboard clipboard;
     FakeCommonDialog dialog;
     FakeFiles files;
-    App app{window, clipboard, dialog, files};
+    FakePictures pictures;
+    FakePrinter printer;
+    App app{window, clipboard, dialog, files, pictures, printer};
 };
 
 }  // namespace ruvo::test

@@ -1,6 +1,8 @@
 // A helper of the end-to-end scenarios, run under Wine beside ruvo.exe:
 //   e2e_tool clip TEXT   puts TEXT on the clipboard unchanged
 //                        (X's clipboard would turn every LF into CR LF)
+//   e2e_tool dib FILE    writes the clipboard's CF_DIB as a BMP file; fails
+//                        when the clipboard holds text too
 // and, for Ruvo running in Wine's desktop of the name DESKTOP:
 //   e2e_tool client DESKTOP   prints where its client area lies on the screen
 //                        as "left top right bottom", then 1 or 0 for a
@@ -32,6 +34,20 @@ int wmain(int argc, wchar_t** argv) {
                          ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
         ::CloseClipboard();
         return put ? 0 : 1;
+    }
+    if (command == L"dib") {
+        const bool text = !::OpenClipboard(nullptr) || ::IsClipboardFormatAvailable(CF_UNICODETEXT);
+        HGLOBAL memory = text ? nullptr : ::GetClipboardData(CF_DIB);
+        const auto* dib = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(memory));
+        FILE* file = dib != nullptr ? _wfopen(argv[2], L"wb") : nullptr;
+        if (file == nullptr) return 1;
+        // The file's header says where the pixels start: after the DIB's header and colours.
+        const auto size = static_cast<DWORD>(::GlobalSize(memory));
+        const BITMAPFILEHEADER header{0x4D42, 14 + size, 0, 0,
+                                      14 + dib->biSize + dib->biClrUsed * 4};
+        std::fwrite(&header, 14, 1, file);
+        std::fwrite(dib, size, 1, file);
+        return std::fclose(file);
     }
     // Windows are found only on the desktop the looking thread belongs to.
     ::SetThreadDesktop(::OpenDesktopW(argv[2], 0, FALSE, GENERIC_ALL));

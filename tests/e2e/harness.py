@@ -5,8 +5,8 @@
 # page, kept afterwards with the run's screenshots and Ruvo.ini for a person
 # to look at. It runs inside Wine's own desktop, so that the window has its
 # frame, caption and close button as on Windows. e2e_tool.exe puts text on
-# the clipboard, tells where the client area lies and has the program repaint
-# it.
+# the clipboard, saves the bitmap the program put there, tells where the
+# client area lies and has the program repaint it.
 
 import os
 import pathlib
@@ -151,14 +151,14 @@ class Ruvo:
         settle()
         return covered
 
-    # Takes a screenshot, kept for a person to look at, and returns its dark
-    # pixels (text colour on the window colour) in the box (left, top, right,
-    # bottom), by default the client area, as (x, y); with a `below` near 255
-    # the faint edges of smoothed glyphs too.
-    def ink(self, label, box=None, below=128):
+    # Takes a screenshot (or reads another image), kept for a person to look
+    # at, and returns its dark pixels (text colour on the window colour) in the
+    # box (left, top, right, bottom), by default the client area, as (x, y);
+    # with a `below` near 255 the faint edges of smoothed glyphs too.
+    def ink(self, label, box=None, below=128, image="x:root"):
         left, top, right, bottom = box or self.client()[:4]
         width = right - left
-        gray = self.call("convert", "x:root", "-write", os.path.join(self.folder, label + ".png"),
+        gray = self.call("convert", image, "-write", os.path.join(self.folder, label + ".png"),
                          "-crop", f"{width}x{bottom - top}+{left}+{top}", "-depth", "8", "gray:-")
         assert len(gray) == width * (bottom - top), f"{label}: the box is off the screen"
         return {(left + i % width, top + i // width) for i, v in enumerate(gray) if v < below}

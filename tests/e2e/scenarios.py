@@ -5,6 +5,7 @@
 # does, and checks the settings file, the windows and screenshots. A run goes
 # on as long as its steps can share it: every start costs seconds.
 
+import os
 import pathlib
 import sys
 import time
@@ -281,6 +282,44 @@ def text_files_opened_and_dropped():
         run.ink("message", (0, 0, *SCREEN))
         run.keys("Return")
         assert run.ink("after-message") == shown and run.ini.read_bytes() == STALE, "the view changed"
+
+
+# At 12 points with 自動更新: Ctrl+C puts a bitmap and no text on the clipboard,
+# the window's client area pixel for pixel, which 自動更新 leaves alone; Ctrl+S
+# saves the same picture as ruvo.png where the program started, and nothing
+# else; Ctrl+P prints to the test queue's PDF printer on A4 (at 300 dpi, all of
+# it printable): 4000 characters in 66 columns of 61 cells inside the 15 mm
+# margins, 28 a page, so three pages. Each dialog is confirmed as it opens.
+def the_text_leaves_the_window():
+    pdfs = pathlib.Path(os.environ["RUVO_WINE_STATE"], "cups", "pdf")
+    with Ruvo("picture-12pt", b'"MS Mincho",12,1350,8550,1,1,1,1\r\n') as run:
+        poll(run.windows, "the program's window")
+        confirm = lambda what: poll(lambda: len(run.windows()) == 2, what) and run.keys("Return")
+        run.show("\r\n".join(["｜吾輩《わがはい》は猫である。"] + ["田" * n for n in (9, 3, 14)]))
+        left, top, right, bottom = run.client()[:4]
+        window = {(x - left, y - top) for x, y in run.ink("window")}
+        run.ini.write_bytes(STALE)
+        run.keys("ctrl+c")
+        bitmap, png = (os.path.join(run.folder, name) for name in ("clipboard.bmp", "ruvo.png"))
+        run.call("wine", Ruvo.tool, "dib", bitmap)
+        assert run.ini.read_bytes() == STALE, "自動更新 took the picture for a text"
+        picture = run.ink("clipboard", (0, 0, right - left, bottom - top), image=bitmap)
+        assert picture == window, "the clipboard's picture is not the window's"
+        run.keys("ctrl+s")
+        poll(lambda: len(run.windows()) == 2, "the save dialog")
+        run.call("xdotool", "type", windows_path(png))  # the dialog's folder is the system's
+        run.keys("Return")
+        poll(lambda: os.path.exists(png), "the saved picture")
+        run.call("compare", "-metric", "AE", bitmap, png, "null:")  # fails where they differ
+        run.call("wine", Ruvo.tool, "clip", "田" * 4000)
+        run.keys("ctrl+p")
+        confirm("the print dialog")
+        pdf = poll(lambda: list(pdfs.glob("*.pdf")), "the printed PDF")[0]  # the queue's first
+        assert "Pages:           3" in run.call("pdfinfo", pdf).decode(), "not three pages"
+        page = os.path.join(run.folder, "page")
+        run.call("pdftoppm", "-r", "150", "-f", "1", "-l", "1", "-png", pdf, page)
+        ink = run.ink("printed", (0, 0, 1240, 1754), image=page + "-1.png")  # A4 at 150 dpi
+        assert columns(ink) == [61] * 28, f"the first page's columns: {columns(ink)}"
 
 
 def missing_settings_reports_error():

@@ -1,7 +1,7 @@
 // A start with any settings the reader accepts, a click on any clipboard
-// text, a few moves through it and copies of its tails, and the click that
-// clears it. None may fail, and the drawing must follow what the window
-// shows, however long the text.
+// text, a few moves through it and copies of its tails, a picture or printed
+// pages of it, and the click that clears it. None may fail, and the drawing
+// must follow what the window shows, however long the text.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -152,6 +152,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Dispatch(t, [&] { t.app.OnClick(); });
     for (int moves = 0; moves < 8 && input.remaining_bytes() != 0; ++moves) {
         Move(t, input);
+    }
+    // Then the text may leave the window: a picture saved beside the program,
+    // or pages of any size printed.
+    t.dialog.userSavePath = u"C:\\Tools\\ruvo.png";
+    if (input.remaining_bytes() != 0) {
+        t.printer.page.width = t.printer.page.height = 1e5F * input.ConsumeProbability<float>();
+        const auto key = static_cast<platform::Key>(input.ConsumeIntegralInRange(13, 15));
+        Dispatch(t, [&] { t.app.OnKey(key); });
     }
     // After Esc the next click shows, and the one after it clears.
     if (!t.app.TextShown()) {

@@ -154,15 +154,17 @@ TEST_F(WindowTest, EachFaceIsThereAndMeasuresWhatItDraws) {
 
 // 書式 holds ファイルを開く, a separator, フォント, the drop-down フレームサイズ (固定, 可変),
 // 折り返し, the drop-down 1行の字数 (four items with radio bullets), ルビ, 原稿用紙,
-// 自動更新, a separator, ヘルプ, a separator and 終了.
+// 自動更新, the three picture and print items (greyed), a separator, ヘルプ, a
+// separator and 終了.
 TEST_F(WindowTest, TheMenuBarCarriesTheTreeAndItsCheckMarks) {
     HMENU bar = ::GetMenu(window_.Hwnd()), format = ::GetSubMenu(bar, 0);
     ASSERT_EQ(::GetMenuItemCount(bar), 1);
     wchar_t caption[64] = {};
     ::GetMenuStringW(bar, 0, caption, 64, MF_BYPOSITION);
     EXPECT_EQ(FromWide(caption), u"書式(&O)");
-    EXPECT_EQ(::GetMenuItemCount(format), 13);
-    EXPECT_EQ(::GetMenuState(format, 9, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
+    EXPECT_EQ(::GetMenuItemCount(format), 16);
+    EXPECT_EQ(::GetMenuState(format, 12, MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
+    EXPECT_EQ(::GetMenuState(format, 11, MF_BYPOSITION) & MF_GRAYED, UINT{MF_GRAYED});
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 3)), 2);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(format, 5)), 4);
     MENUITEMINFOW radio{};

@@ -9,6 +9,8 @@
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32CommonDialog.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Picture.h"
+#include "platform/win32/Win32Printer.h"
 #include "platform/win32/Win32Window.h"
 
 namespace {
@@ -55,7 +57,8 @@ class AppEvents final : public ruvo::win32::WindowEvents {
 };
 
 // The help page opens through ShellExecuteW, which may hand it to shell
-// extensions that need COM on the calling thread.
+// extensions that need COM on the calling thread; PNG files are encoded by
+// COM objects.
 class ComApartment {
   public:
     ComApartment() noexcept
@@ -82,7 +85,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         ruvo::win32::Win32Clipboard clipboard;
         ruvo::win32::Win32CommonDialog commonDialog(window.Hwnd());
         ruvo::win32::Win32Files files;
-        ruvo::App app(window, clipboard, commonDialog, files);
+        ruvo::win32::Win32Pictures pictures(window.Hwnd());
+        ruvo::win32::Win32Printer printer(window.Hwnd());
+        ruvo::App app(window, clipboard, commonDialog, files, pictures, printer);
         AppEvents events(app);
         return window.Run(events);
     } catch (const ruvo::RuntimeError& error) {

@@ -47,6 +47,7 @@ using UniqueFont = Unique<HFONT, &::DeleteObject>;
 using UniqueDc = Unique<HDC, &::DeleteDC>;
 using UniqueWindow = Unique<HWND, &::DestroyWindow>;
 using UniqueMenu = Unique<HMENU, &::DestroyMenu>;
+using UniqueGlobal = Unique<HGLOBAL, &::GlobalFree>;
 
 // A file handle: INVALID_HANDLE_VALUE, not null, marks a failed open.
 class UniqueFile {

@@ -16,9 +16,9 @@ constexpr DWORD kRetryPauseMs = 10;
 
 class OpenedClipboard {
   public:
-    OpenedClipboard() {
+    explicit OpenedClipboard(HWND owner = nullptr) {
         const ULONGLONG deadline = ::GetTickCount64() + kOpenPatienceMs;
-        while (!::OpenClipboard(nullptr)) {
+        while (!::OpenClipboard(owner)) {
             if (::GetTickCount64() >= deadline) {
                 throw RuntimeError(ErrorNumber::ClipboardBusy);
             }
@@ -49,6 +49,14 @@ class LockedMemory {
 };
 
 }  // namespace
+
+void PutOnClipboard(HWND owner, UINT format, UniqueGlobal memory) {
+    OpenedClipboard opened(owner);
+    if (!::EmptyClipboard() || ::SetClipboardData(format, memory.get()) == nullptr) {
+        throw RuntimeError(ErrorNumber::ClipboardBusy);
+    }
+    memory.release();  // the clipboard's from now on
+}
 
 std::u16string Win32Clipboard::GetText() {
     OpenedClipboard opened;

@@ -16,6 +16,8 @@ namespace ruvo::win32 {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
+// The longest path the wide API takes.
+constexpr std::size_t kLongestPath = 32768;
 
 // The default printer's DC, or none when no printer is set up.
 UniqueDc DefaultPrinterDc() {
@@ -69,8 +71,7 @@ std::optional<platform::FontChoice> Win32CommonDialog::ChooseFont(
 
 std::optional<std::u16string> Win32CommonDialog::ChooseTextFile(const std::u16string& folder) {
     static constexpr wchar_t kFilter[] = L"テキスト (*.txt)\0*.txt\0すべてのファイル (*.*)\0*.*\0";
-    // Room for the longest path the system makes, so that no choice is too long.
-    std::wstring file(32768, L'\0');
+    std::wstring file(kLongestPath, L'\0');
     const std::wstring initial = ToWide(folder);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -89,6 +90,31 @@ std::optional<std::u16string> Win32CommonDialog::ChooseTextFile(const std::u16st
     }
     file.resize(std::wcslen(file.c_str()));
     return FromWide(file);
+}
+
+std::optional<std::u16string> Win32CommonDialog::ChooseSaveFile(const platform::FileToSave& file) {
+    // "Type\0*.ext\0\0": the list of types, each a caption and its pattern.
+    const std::wstring extension = ToWide(file.extension);
+    const std::wstring filter = ToWide(file.typeName) + L'\0' + L"*." + extension + L'\0';
+    const std::wstring folder = ToWide(file.folder);
+    std::wstring path = ToWide(file.name);
+    path.resize(kLongestPath, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrDefExt = extension.c_str();
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!::GetSaveFileNameW(&dialog)) {
+        if (::CommDlgExtendedError() != 0) {
+            throw RuntimeError(ErrorNumber::Unexpected, u"GetSaveFileNameW");
+        }
+        return std::nullopt;
+    }
+    return FromWide(path.c_str());
 }
 
 void Win32CommonDialog::ShowHelpFile(const std::u16string& path) {

@@ -249,10 +249,11 @@ LRESULT Win32Window::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 // A refresh under an open menu, while the user moves, sizes or scrolls the
 // window, or while a handler runs (a chooser or a message box pumps this timer
-// too) would be in the way: it waits until that has finished.
+// too) would be in the way: it waits until that has finished. The program's
+// own copy is not news to it.
 void Win32Window::ClipboardChanged() noexcept {
     clipboardPending_ = inModalLoop_ || inHandler_;
-    if (!clipboardPending_) {
+    if (!clipboardPending_ && ::GetClipboardOwner() != window_.get()) {
         Raise([this] { events_->ClipboardChange(); });
     }
 }

@@ -69,6 +69,7 @@ class Win32Window final : public platform::Window {
     void ShowTopmost(std::int32_t widthPixels, std::int32_t heightPixels) override;
     void SetScrollBar(platform::ScrollBar bar, const platform::ScrollBarState& state) override;
     void SetMenuChecked(platform::MenuItem item, bool checked) override;
+    void SetMenuEnabled(platform::MenuItem item, bool enabled) override;
     platform::Surface& ClientSurface() override;
     void End() override;
     void ReportError(const RuntimeError& error) override;

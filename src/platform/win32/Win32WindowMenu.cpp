@@ -29,7 +29,9 @@ void Win32Window::BuildMenu(HMENU menu, platform::MenuItem parent) {
             case platform::MenuKind::Command:
             case platform::MenuKind::CheckCommand:
             case platform::MenuKind::RadioCommand:
-                ::AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED),
+                ::AppendMenuW(menu,
+                              MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED) |
+                                  (entry.enabled ? MF_ENABLED : MF_GRAYED),
                               static_cast<UINT_PTR>(entry.item), caption.c_str());
                 if (entry.kind == platform::MenuKind::RadioCommand) {
                     MENUITEMINFOW radio{};
@@ -53,6 +55,11 @@ bool Win32Window::IsCommand(WORD id) const noexcept {
 void Win32Window::SetMenuChecked(platform::MenuItem item, bool checked) {
     ::CheckMenuItem(::GetMenu(window_.get()), static_cast<UINT>(item),
                     MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Win32Window::SetMenuEnabled(platform::MenuItem item, bool enabled) {
+    ::EnableMenuItem(::GetMenu(window_.get()), static_cast<UINT>(item),
+                     MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 float Win32Window::MeasureMenuBar() {

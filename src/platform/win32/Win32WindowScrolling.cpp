@@ -28,6 +28,12 @@ std::optional<platform::Key> KeyOf(WPARAM virtualKey) {
                 return platform::Key::CtrlZero;
             case 'O':
                 return platform::Key::CtrlO;
+            case 'C':
+                return platform::Key::CtrlC;
+            case 'S':
+                return platform::Key::CtrlS;
+            case 'P':
+                return platform::Key::CtrlP;
             default:
                 break;
         }
