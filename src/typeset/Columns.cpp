@@ -78,7 +78,9 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
     if (text.empty()) {
         return columns;
     }
-    UnitReader reader(text, notation, advance);
+    // Every line is read: looking once for any annotation at all is cheaper
+    // than looking in each line.
+    UnitReader reader(text, notation, advance, notation && text.find(u'［') != text.npos);
     RecentUnits recent(length);
     LineStands stands;
     // The columns set at the foot while the foot is not yet known, with the

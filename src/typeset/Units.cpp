@@ -127,8 +127,9 @@ std::size_t ColophonStart(std::u16string_view text) {
 
 }  // namespace
 
-UnitReader::UnitReader(std::u16string_view text, bool notation, Advance advance)
-    : text_(text), advance_(std::move(advance)) {
+UnitReader::UnitReader(std::u16string_view text, bool notation, Advance advance,
+                       bool mayHoldAnnotations)
+    : text_(text), advance_(std::move(advance)), mayHoldAnnotations_(mayHoldAnnotations) {
     if (notation) {
         notation_.end = ColophonStart(text);
         notation_.start = std::min(KeyEnd(text), notation_.end);
@@ -263,7 +264,7 @@ Span UnitReader::DotsFrom(std::size_t at) {
 }
 
 void UnitReader::EnterLine(std::size_t at) {
-    if (at >= annotatedLine_.start && at <= annotatedLine_.end) {
+    if (!mayHoldAnnotations_ || (at >= annotatedLine_.start && at <= annotatedLine_.end)) {
         return;
     }
     std::size_t start = at;

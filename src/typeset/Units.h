@@ -55,7 +55,9 @@ using Advance = std::function<double(char16_t)>;
 // its colophon, which show the notation as written, it is text like any other.
 class UnitReader {
   public:
-    UnitReader(std::u16string_view text, bool notation, Advance advance);
+    // A reader told that the text holds no "［" reads no line for annotations.
+    UnitReader(std::u16string_view text, bool notation, Advance advance,
+               bool mayHoldAnnotations = true);
 
     // Whether the notation is read at `at`, where a line begins.
     bool ReadsNotation(std::size_t at) const { return at >= notation_.start && at < notation_.end; }
@@ -119,6 +121,7 @@ class UnitReader {
     std::vector<Span> dots_;
     std::vector<std::size_t> emphases_;
     std::vector<Span> notes_;
+    bool mayHoldAnnotations_;
 };
 
 }  // namespace ruvo
