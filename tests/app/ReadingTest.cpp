@@ -379,6 +379,10 @@ TEST_F(ReadingTest, PrintedPagesAreFullButTheLast) {
     printer.onCall = nullptr, printer.calls.clear();
     app.OnMenu(platform::MenuItem::Print);
     EXPECT_EQ(Joined(printer.calls), "Choose(1),Start(Ruvo),EndPage(401),EndPage(402),Finish()");
+    // The last sheet's number, centred under it in the middle of the page.
+    const FakeSurface::Output number = printer.page.outputs.at(0);
+    EXPECT_EQ(Utf8(number.text) + "@" + Num(number.x) + "," + Num(number.y),
+              "10 / 10@7762.75,9609.25");
     EXPECT_EQ(Utf8(window.messages.at(0) + window.messages.at(1)),
               "印刷するページがありません。この文書は 3 ページです。"
               "印刷の途中で失敗したため、印刷を中止しました。\n\nデバイスが準備されていません。");

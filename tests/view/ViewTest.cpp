@@ -210,7 +210,7 @@ TEST_F(ViewTest, EachCharacterIsOneOutput) {
         const char* drawn;
     };
     const Case cases[] = {
-        {u"\U00010000\U000103FF\U0001F600", "\U00010000|\U000103FF|\U0001F600"},
+        {u"\U00010000\U000103FF\U0010FFFF", "\U00010000|\U000103FF|\U0010FFFF"},
         {u"\U00020BB7\U00020100\u845B\U000E01F0\u845B\U000E01EF",
          "\U00020BB7|\U00020100|\u845B|\U000E01F0|\u845B\U000E01EF"},
         {u"\u845B\U000E0100\u845B\U00020100", "\u845B\U000E0100|\u845B|\U00020100"},
@@ -263,6 +263,24 @@ TEST_F(ViewTest, ManuscriptSheets) {
     EXPECT_EQ(Utf8(hanging.text) + "@" + Num(hanging.x) + "," + Num(hanging.y), "。@13332.5,4095");
     EXPECT_EQ(Utf8(last.text) + "@" + Num(last.x), "う@9627.5") << "not past the centre gap";
     EXPECT_EQ(surface.rules.size(), 4 + 20 * 21U);
+    // The first column's right rule and its first cell's foot.
+    const auto area = [](const platform::Area& a) {
+        return Num(a.left) + "," + Num(a.top) + " " + Num(a.width) + "x" + Num(a.height);
+    };
+    EXPECT_EQ(area(surface.rules[4]) + " " + area(surface.rules[6]),
+              "13332.5,195 15x3900 13137.5,390 195x15");
+
+    // Shorter and narrower than a sheet: the grid scrolls with the text.
+    window.width = 8000, window.height = 3000;
+    view.FollowResize();
+    view.Scroll({ScrollMove::Axis::Cells, ScrollMove::Kind::Steps, 1});
+    EXPECT_EQ(Seen(window, 0) + " " + area(surface.rules[4]),
+              "8000x3000 V(26,11,1) 7332.5,0 15x3900");
+    Show(text + text + text);
+    EXPECT_EQ(Seen(window, 0), "8000x3000 H(39,22,18) V(26,9,0)");
+    view.Scroll({ScrollMove::Axis::Columns, ScrollMove::Kind::Steps, 1});
+    EXPECT_EQ(Seen(window, 0) + " " + area(surface.rules[4]),
+              "8000x3000 H(39,22,17) V(26,9,0) 7625,195 15x3900");
 }
 
 // The count under the last sheet: the cells that hold text, the sheets and
