@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "doubles/Seen.h"
 #include "platform/Error.h"
@@ -151,6 +152,11 @@ TEST_F(ViewTest, LaidOutAgainTheFirstCharacterStays) {
     window.height = 900, set.wrapping = true;
     Show(Grid(1, 3));
     EXPECT_EQ(view.Laid().starts.size(), 3U);
+    // ...and one narrower than a column pages a column at a time.
+    window.width = 200;
+    view.FollowResize();
+    view.Scroll({ScrollMove::Axis::Columns, ScrollMove::Kind::Pages, 1});
+    EXPECT_EQ(BarsSeen(window), " H(2,1,1)");
 }
 
 // Ruby in the half-size font right of its column, centred on its base but
@@ -281,6 +287,25 @@ TEST_F(ViewTest, ManuscriptSheets) {
     view.Scroll({ScrollMove::Axis::Columns, ScrollMove::Kind::Steps, 1});
     EXPECT_EQ(Seen(window, 0) + " " + area(surface.rules[4]),
               "8000x3000 H(39,22,17) V(26,9,0) 7625,195 15x3900");
+}
+
+// The horizontal bar's page on sheets: an area holds a column when it holds
+// the column's cells, and for a sheet's last the sheet's margin too; scrolled
+// to a sheet's first column, the sheets before it take no room.
+TEST(PlacementTest, SheetColumnsThatFitAnArea) {
+    Cell cell;
+    cell.advance = 195, cell.breadth = 180;
+    const Placement sheets(cell, true, true);
+    const std::pair<std::size_t, std::size_t> spans[] = {
+        {0, 0}, {0, 9}, {0, 10}, {0, 18}, {0, 19}, {0, 20}, {0, 39}, {20, 29}, {20, 39}};
+    for (const auto& [first, last] : spans) {
+        const double width = sheets.CellsOffset(last) - sheets.CellsOffset(first) +
+                             sheets.CellsOffset(0) + cell.advance * (last % 20 == 19 ? 2 : 1);
+        EXPECT_EQ(sheets.ColumnsThatFit(width, first), static_cast<double>(last - first + 1))
+            << first << "-" << last;
+        EXPECT_EQ(sheets.ColumnsThatFit(width - 1, first), static_cast<double>(last - first))
+            << first << "-" << last;
+    }
 }
 
 // The count under the last sheet: the cells that hold text, the sheets and
