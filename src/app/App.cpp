@@ -65,7 +65,7 @@ void App::OnMenu(MenuItem item) {
         case MenuItem::VariableSize:
             return OnFrameSizeChosen(1.0F);
         case MenuItem::Wrapping:
-            return OnWrappingToggled();
+            return OnOptionToggled(settings_.wrapping, MenuItem::Wrapping);
         case MenuItem::LengthToWindow:
             return OnColumnLengthChosen(0);
         case MenuItem::Length20:
@@ -75,9 +75,9 @@ void App::OnMenu(MenuItem item) {
         case MenuItem::Length42:
             return OnColumnLengthChosen(42);
         case MenuItem::Ruby:
-            return OnRubyToggled();
+            return OnOptionToggled(settings_.ruby, MenuItem::Ruby);
         case MenuItem::Manuscript:
-            return OnManuscriptToggled();
+            return OnOptionToggled(settings_.manuscript, MenuItem::Manuscript);
         case MenuItem::AutoUpdate:
             return OnAutoUpdateToggled();
         case MenuItem::OpenFile:
@@ -255,27 +255,15 @@ void App::OnFrameSizeChosen(float mode) {
 
 // The reading options take effect at once, the variable mode fitting the
 // window to the new columns; the next settings write stores them.
-void App::OnWrappingToggled() {
-    settings_.wrapping = !settings_.wrapping;
-    window_.SetMenuChecked(MenuItem::Wrapping, settings_.wrapping);
+void App::OnOptionToggled(bool& option, MenuItem item) {
+    option = !option;
+    window_.SetMenuChecked(item, option);
     view_.LayOutAgain(TypesettingNow(), FitsText(settings_));
 }
 
 void App::OnColumnLengthChosen(std::int32_t cells) {
     settings_.columnLength = cells;
     CheckColumnLength();
-    view_.LayOutAgain(TypesettingNow(), FitsText(settings_));
-}
-
-void App::OnManuscriptToggled() {
-    settings_.manuscript = !settings_.manuscript;
-    window_.SetMenuChecked(MenuItem::Manuscript, settings_.manuscript);
-    view_.LayOutAgain(TypesettingNow(), FitsText(settings_));
-}
-
-void App::OnRubyToggled() {
-    settings_.ruby = !settings_.ruby;
-    window_.SetMenuChecked(MenuItem::Ruby, settings_.ruby);
     view_.LayOutAgain(TypesettingNow(), FitsText(settings_));
 }
 

@@ -66,10 +66,9 @@ class App {
     void ShowFile(const std::u16string& path);
     void ClearView();
     void OnFrameSizeChosen(float mode);
-    void OnWrappingToggled();
-    void OnRubyToggled();
+    // 折り返し, ルビ and 原稿用紙.
+    void OnOptionToggled(bool& option, platform::MenuItem item);
     void OnColumnLengthChosen(std::int32_t cells);
-    void OnManuscriptToggled();
     void OnAutoUpdateToggled();
     void ChooseFontCommand();
     void ChangeFontSize(std::int32_t points);
