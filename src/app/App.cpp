@@ -52,7 +52,7 @@ void App::OnClick() {
     if (textShown_) {
         ClearView();
     } else {
-        ShowClipboardText();
+        ShowText(clipboard_.GetText());
     }
 }
 
@@ -123,7 +123,7 @@ void App::OnKey(Key key) {
         case Key::Down:
             return view_.Scroll({Axis::Cells, Kind::Steps, 1});
         case Key::F5:
-            return ShowClipboardText();
+            return ShowText(clipboard_.GetText());
         case Key::Escape:
             if (textShown_) {
                 ClearView();
@@ -200,9 +200,7 @@ void App::OnClipboardChange() {
         return;  // nothing to report: the next change is read again
     }
     if (!text.empty()) {
-        view_.Show(std::move(text), TypesettingNow(), FitsText(settings_));
-        EnableOutputItems();
-        SaveSettings();
+        ShowText(std::move(text));
     }
 }
 
@@ -214,8 +212,8 @@ void App::OnClose() {
     SaveSettings();
 }
 
-void App::ShowClipboardText() {
-    view_.Show(clipboard_.GetText(), TypesettingNow(), FitsText(settings_));
+void App::ShowText(std::u16string text) {
+    view_.Show(std::move(text), TypesettingNow(), FitsText(settings_));
     EnableOutputItems();
     SaveSettings();
     textShown_ = true;
@@ -234,9 +232,7 @@ void App::ShowFile(const std::u16string& path) {
         window_.ShowMessage(file.problem);
         return;
     }
-    view_.Show(std::move(file.text), TypesettingNow(), FitsText(settings_));
-    SaveSettings();
-    textShown_ = true;
+    ShowText(std::move(file.text));
 }
 
 void App::ClearView() {

@@ -59,7 +59,9 @@ class App {
     bool TextShown() const { return textShown_; }
 
   private:
-    void ShowClipboardText();
+    // Shows the clipboard's or a file's text, with the items that take it
+    // out of the window, and writes the settings.
+    void ShowText(std::u16string text);
     void OpenFileCommand();
     // Shows a text file's text as a showing click shows the clipboard's; a
     // file that cannot be shown leaves the view as it is, with a message.
