@@ -13,7 +13,6 @@ namespace {
 using Kind = Annotation::Kind;
 
 constexpr std::size_t kNone = std::u16string_view::npos;
-constexpr std::u16string_view kOpen = u"［＃";
 // A note of the library is a phrase; anything longer is drawn as written.
 constexpr std::size_t kLongest = 500;
 
@@ -48,6 +47,7 @@ std::optional<std::size_t> CountBetween(std::u16string_view body, std::u16string
     return Count(body.substr(before.size(), body.size() - before.size() - after.size()));
 }
 
+// The warnings ask every member of a brace initialiser to be spelled out.
 Annotation Asking(Kind kind, std::size_t cells = 0, Span target = {}) {
     return {kind, cells, target};
 }
@@ -68,12 +68,12 @@ std::size_t QuoteEnd(std::u16string_view body) {
 }  // namespace
 
 std::size_t AnnotationEnd(std::u16string_view text, std::size_t at) {
-    if (text.substr(at, kOpen.size()) != kOpen) {
+    if (text.substr(at, kAnnotationOpen.size()) != kAnnotationOpen) {
         return kNone;
     }
     const std::size_t last = std::min(text.size(), at + kLongest);
     std::size_t quotes = 0;
-    for (std::size_t p = at + kOpen.size(); p < last && !IsLineBreak(text[p]); ++p) {
+    for (std::size_t p = at + kAnnotationOpen.size(); p < last && !IsLineBreak(text[p]); ++p) {
         if (text[p] == u'「') {
             ++quotes;
         } else if (text[p] == u'」' && quotes > 0) {
@@ -86,7 +86,7 @@ std::size_t AnnotationEnd(std::u16string_view text, std::size_t at) {
 }
 
 Annotation ReadAnnotation(std::u16string_view text, std::size_t at, std::size_t end) {
-    const std::size_t start = at + kOpen.size();
+    const std::size_t start = at + kAnnotationOpen.size();
     const std::u16string_view body = text.substr(start, end - 1 - start);
     // Most are about X, the emphasis among them: told first.
     if (body.starts_with(u"「")) {

@@ -26,6 +26,8 @@ struct Annotation {
     Span target;            // X, within the annotation
 };
 
+inline constexpr std::u16string_view kAnnotationOpen = u"［＃";
+
 // Where the annotation that starts at `at` ends, after its ］, or npos where
 // none starts there or it is not closed on its line. A ］ within 「…」 is
 // part of X; an annotation is never longer than a note needs to be, so that

@@ -80,7 +80,8 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
     }
     // Every line is read: looking once for any annotation at all is cheaper
     // than looking in each line.
-    UnitReader reader(text, notation, advance, notation && text.find(u'［') != text.npos);
+    columns.mayHoldAnnotations = notation && text.find(u'［') != text.npos;
+    UnitReader reader(text, notation, advance, columns.mayHoldAnnotations);
     RecentUnits recent(length);
     LineStands stands;
     // The columns set at the foot while the foot is not yet known, with the
@@ -137,6 +138,7 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
         SetFirstCell(columns, column, first);
         columns.longest =
             std::max(columns.longest, first + cells + (stands.Line().foot ? reserved : 0));
+        columns.cells += cells;
         cells = 0;
         recent.Clear();
     };
@@ -147,7 +149,6 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
         point = pushed == 0 ? next.from : recent.Back(pushed).from;
         for (std::size_t back = 1; back <= pushed; ++back) {
             cells -= recent.Back(back).cells;
-            columns.cells -= recent.Back(back).cells;  // counted again in the next column
         }
         endColumn(false);
         columns.starts.push_back(point);
@@ -178,7 +179,6 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
                 }
             }
             cells += plain - point.at;
-            columns.cells += plain - point.at;
             point.at = plain;
             continue;
         }
@@ -203,7 +203,6 @@ Columns LayOutColumns(std::u16string_view text, std::size_t length, bool notatio
             recent.Add(unit.from, unit.cells);
         }
         cells += unit.cells;
-        columns.cells += unit.cells;
         columns.annotated = columns.annotated || unit.kind == Unit::Kind::Ruby || unit.dotted;
         point = unit.to;
     }

@@ -17,6 +17,9 @@ struct Columns {
     std::size_t longest = 0;        // cells of the longest column
     std::size_t cells = 0;          // cells that hold text, in all columns
     bool annotated = false;         // the text has ruby or emphasis dots
+    // The notation is read and the text holds a "［": its readers look for
+    // annotations only then.
+    bool mayHoldAnnotations = false;
     // Cells above the first unit of each column, as far as a column has
     // any (an indent, a line set at the foot); the rest start at the top.
     std::vector<std::size_t> firstCells;

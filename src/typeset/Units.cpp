@@ -285,11 +285,10 @@ void UnitReader::EnterLine(std::size_t at) {
     emphases_.clear();
     notes_.clear();
     const std::u16string_view line = text_.substr(0, end);
-    constexpr std::u16string_view kOpen = u"［＃";
-    for (std::size_t p = first == kNone ? kNone : line.find(kOpen, first); p != kNone;) {
+    for (std::size_t p = first == kNone ? kNone : line.find(kAnnotationOpen, first); p != kNone;) {
         const std::size_t close = AnnotationEnd(line, p);
         if (close == kNone) {
-            p = line.find(kOpen, p + 1);
+            p = line.find(kAnnotationOpen, p + 1);
             continue;
         }
         if (const Annotation annotation = ReadAnnotation(line, p, close);
@@ -300,7 +299,7 @@ void UnitReader::EnterLine(std::size_t at) {
             }
         }
         notes_.push_back({p, close});
-        p = line.find(kOpen, close);
+        p = line.find(kAnnotationOpen, close);
     }
     // In order and apart, for a binary search.
     std::ranges::sort(dots_, {}, &Span::start);

@@ -7,7 +7,7 @@
 #include "platform/Convert.h"
 #include "typeset/Characters.h"
 #include "view/Sheets.h"
-#include "view/VerticalView.h"
+#include "view/Typesetting.h"
 
 namespace ruvo {
 
@@ -85,19 +85,18 @@ class ColumnPainter {
     void Upright(double x, double row, Span span) {
         const std::u16string_view group = Part(span);
         platform::Font font = fonts_.upright;
-        double width = surface_.Measure(font, group).advance;
-        if (width > cell_.breadth) {
+        platform::TextExtent extent = surface_.Measure(font, group);
+        if (extent.advance > cell_.breadth) {
             // A font's characters widen in step with the width asked of it.
             font.width = 1;
-            const double wide = surface_.Measure(font, group).advance;
-            if (wide > 0) {
-                font.width = cell_.breadth / wide;
-                width = surface_.Measure(font, group).advance;
+            extent = surface_.Measure(font, group);
+            if (extent.advance > 0) {
+                font.width = cell_.breadth / extent.advance;
+                extent = surface_.Measure(font, group);
             }
         }
-        const double height = surface_.Measure(font, group).height;
-        Print(font, x - (cell_.breadth + width) / 2, Y(row) + (cell_.advance - height) / 2, group,
-              row >= 0);
+        Print(font, x - (cell_.breadth + extent.advance) / 2,
+              Y(row) + (cell_.advance - extent.height) / 2, group, row >= 0);
     }
 
     // The base a cell at a time, the ruby along it, centred on it, but never
@@ -161,7 +160,8 @@ void DrawColumns(platform::Surface& surface, const ColumnsToDraw& shown, const C
     const double height = surface.Height();
     // Columns stand where the placement puts them, the first on screen first.
     const double shift = placement.ColumnOffset(shown.firstColumn) - placement.ColumnOffset(0);
-    UnitReader reader(shown.text, shown.typesetting.ruby, cell.halfWidth);
+    UnitReader reader(shown.text, shown.typesetting.ruby, cell.halfWidth,
+                      shown.columns.mayHoldAnnotations);
     ColumnPainter painter(surface, shown, cell, placement, fonts);
     for (std::size_t column = shown.firstColumn;
          column - shown.firstColumn < shown.columnCount && column < shown.columns.starts.size();

@@ -5,7 +5,6 @@
 
 #include "platform/Convert.h"
 #include "view/Drawing.h"
-#include "view/VerticalView.h"
 
 namespace ruvo {
 

@@ -74,7 +74,6 @@ class PrintedPages {
     PrintedPages(const PrintedPages&) = delete;  // the cell measures on its own area
     PrintedPages& operator=(const PrintedPages&) = delete;
 
-    std::size_t ColumnsPerPage() const { return perPage_; }
     std::size_t Count() const;
     // Draws a page, counted from 0.
     void Draw(std::size_t page);

@@ -13,14 +13,13 @@ constexpr double kGridTop = 1;
 constexpr double kNumberRow = kGridTop + kSheetCells + 2.25;
 constexpr double kCountRow = kNumberRow + 1.5;
 
-std::u16string Decimal(std::size_t number, bool grouped = false) {
-    std::string digits = std::to_string(number);
-    if (grouped) {
-        for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
-            digits.insert(static_cast<std::size_t>(at), 1, ',');
-        }
+// The count's digits, in groups of three where asked.
+std::u16string Digits(std::size_t number, bool grouped = false) {
+    std::u16string digits = Decimal(static_cast<std::int64_t>(number));
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; grouped && at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), 1, u',');
     }
-    return {digits.begin(), digits.end()};
+    return digits;
 }
 
 }  // namespace
@@ -34,8 +33,8 @@ SheetCount CountSheets(std::size_t columns) {
 
 std::u16string CountLine(std::size_t cells, std::size_t columns) {
     const SheetCount count = CountSheets(columns);
-    return Decimal(cells, true) + u"字　原稿用紙 " + Decimal(count.sheets) + u"枚（最終 " +
-           Decimal(count.lastColumns) + u"行）";
+    return Digits(cells, true) + u"字　原稿用紙 " + Digits(count.sheets) + u"枚（最終 " +
+           Digits(count.lastColumns) + u"行）";
 }
 
 void DrawSheets(platform::Surface& surface, const Placement& placement, const Cell& cell,
@@ -85,7 +84,7 @@ void DrawSheets(platform::Surface& surface, const Placement& placement, const Ce
             surface.Text(fonts.upright, ToSingle(sheetRight - (width + across) / 2),
                          ToSingle(top + (row - kGridTop) * c), text);
         };
-        label(Decimal(sheet + 1) + u" / " + Decimal(count.sheets), kNumberRow);
+        label(Digits(sheet + 1) + u" / " + Digits(count.sheets), kNumberRow);
         if (sheet + 1 == count.sheets) {
             label(CountLine(cells, columns), kCountRow);
         }

@@ -4,7 +4,6 @@
 #include <limits>
 #include <utility>
 
-#include "platform/Convert.h"
 #include "typeset/Characters.h"
 #include "view/Drawing.h"
 
@@ -100,7 +99,7 @@ void VerticalView::Scroll(const ScrollMove& move) {
     }
     const Cell cell = Measure(typesetting_, typesetting_.ruby);
     const Placement placement = PlacementOf(cell);
-    const Pages pages = PagesOf(placement);
+    const Pages pages = PagesOf(placement, window_.ClientWidth(), window_.ClientHeight());
     if (move.axis == Axis::Columns) {
         firstColumn_ = Moved(firstColumn_, move, pages.columns,
                              LastFirst(ColumnCount(placement), pages.columns));
@@ -214,9 +213,10 @@ BarBreadths VerticalView::Breadths() {
             window_.ScrollBarBreadth(ScrollBar::Vertical)};
 }
 
-VerticalView::Pages VerticalView::PagesOf(const Placement& placement) {
-    return {std::max(BarCount(placement.ColumnsThatFit(window_.ClientWidth(), FirstColumn())), 1),
-            std::max(BarCount(placement.RowsThatFit(window_.ClientHeight())), 1)};
+VerticalView::Pages VerticalView::PagesOf(const Placement& placement, double width,
+                                          double height) const {
+    return {std::max(BarCount(placement.ColumnsThatFit(width, FirstColumn())), 1),
+            std::max(BarCount(placement.RowsThatFit(height)), 1)};
 }
 
 void VerticalView::HideBars() {
@@ -234,13 +234,8 @@ void VerticalView::ShowBars(const Cell& cell) {
     const double columns = ColumnCount(placement);
     const double cells = RowCount(placement);
     bars_ = NeededBars(columns, cells, placement, width, height, breadths);
-    const Pages pages{
-        std::max(BarCount(placement.ColumnsThatFit(width - (bars_.vertical ? breadths.vertical : 0),
-                                                   FirstColumn())),
-                 1),
-        std::max(
-            BarCount(placement.RowsThatFit(height - (bars_.horizontal ? breadths.horizontal : 0))),
-            1)};
+    const Pages pages = PagesOf(placement, width - (bars_.vertical ? breadths.vertical : 0),
+                                height - (bars_.horizontal ? breadths.horizontal : 0));
     firstColumn_ = std::clamp(firstColumn_, 0, LastFirst(columns, pages.columns));
     firstCell_ = std::clamp(firstCell_, 0, LastFirst(cells, pages.cells));
     window_.SetScrollBar(ScrollBar::Horizontal,
@@ -251,7 +246,7 @@ void VerticalView::ShowBars(const Cell& cell) {
 }
 
 std::size_t VerticalView::FirstShownCharacter(const Cell& cell) {
-    UnitReader reader(text_, typesetting_.ruby, cell.halfWidth);
+    UnitReader reader(text_, typesetting_.ruby, cell.halfWidth, columns_.mayHoldAnnotations);
     const auto column = static_cast<std::size_t>(firstColumn_);
     if (column >= columns_.starts.size()) {
         return text_.size();  // on a sheet's empty columns, after the text
@@ -268,7 +263,7 @@ std::size_t VerticalView::FirstShownCharacter(const Cell& cell) {
 }
 
 void VerticalView::ScrollTo(const Cell& cell, std::size_t at) {
-    UnitReader reader(text_, typesetting_.ruby, cell.halfWidth);
+    UnitReader reader(text_, typesetting_.ruby, cell.halfWidth, columns_.mayHoldAnnotations);
     const std::vector<ReadPoint>& starts = columns_.starts;
     const auto column = static_cast<std::size_t>(
         std::ranges::upper_bound(starts, at, {}, &ReadPoint::at) - starts.begin() - 1);

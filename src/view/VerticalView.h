@@ -75,7 +75,7 @@ class VerticalView {
     void Fit(const Cell& cell);
     void LayOutForClient(const Cell& cell);
     BarBreadths Breadths();
-    Pages PagesOf(const Placement& placement);
+    Pages PagesOf(const Placement& placement, double width, double height) const;
     void HideBars();
     // Keeps the scroll position within the text and shows a scroll bar for
     // each direction in which the text does not fit the client area.

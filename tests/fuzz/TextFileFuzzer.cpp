@@ -22,7 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          {platform::MenuItem::None, platform::MenuItem::Wrapping, platform::MenuItem::Ruby}) {
         t.app.OnMenu(item);
         const VerticalView& view = t.app.View();
-        UnitReader reader(view.Text(), view.Typeset().ruby, [](char16_t) { return 0.5; });
+        UnitReader reader(
+            view.Text(), view.Typeset().ruby, [](char16_t) { return 0.5; },
+            view.Laid().mayHoldAnnotations);
         for (std::size_t column = 0; column < view.Laid().starts.size(); ++column) {
             ForEachUnit(view.Text(), view.Laid(), reader, column,
                         [&](const Unit& unit, std::size_t cell) {
