@@ -9,8 +9,6 @@ namespace ruvo::platform {
 struct FontChoice {
     std::u16string face;
     float points = 0;  // may carry a fraction
-
-    bool operator==(const FontChoice&) const = default;
 };
 
 // A file the user is to name in the save dialog: the folder it opens in

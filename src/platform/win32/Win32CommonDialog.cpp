@@ -1,10 +1,8 @@
 #include "platform/win32/Win32CommonDialog.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 #include <winspool.h>
 #include <algorithm>
-#include <cwchar>
 
 #include "platform/Convert.h"
 #include "platform/Error.h"
@@ -18,6 +16,28 @@ namespace {
 constexpr double kPointsPerInch = 72.0;
 // The longest path the wide API takes.
 constexpr std::size_t kLongestPath = 32768;
+
+// The path the user gives in an open or save dialog set up as `dialog`,
+// offered `name` in `folder` (the system's choice where empty); nothing
+// when the user cancels.
+std::optional<std::u16string> AskForFile(OPENFILENAMEW dialog, BOOL(WINAPI* ask)(LPOPENFILENAMEW),
+                                         std::u16string_view step, const std::u16string& name,
+                                         const std::u16string& folder) {
+    std::wstring path = ToWide(name);
+    path.resize(kLongestPath, L'\0');
+    const std::wstring initial = ToWide(folder);
+    dialog.lStructSize = sizeof dialog;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
+    if (!ask(&dialog)) {
+        if (::CommDlgExtendedError() != 0) {
+            throw RuntimeError(ErrorNumber::Unexpected, step);
+        }
+        return std::nullopt;
+    }
+    return FromWide(path.c_str());
+}
 
 // The default printer's DC, or none when no printer is set up.
 UniqueDc DefaultPrinterDc() {
@@ -71,50 +91,24 @@ std::optional<platform::FontChoice> Win32CommonDialog::ChooseFont(
 
 std::optional<std::u16string> Win32CommonDialog::ChooseTextFile(const std::u16string& folder) {
     static constexpr wchar_t kFilter[] = L"テキスト (*.txt)\0*.txt\0すべてのファイル (*.*)\0*.*\0";
-    std::wstring file(kLongestPath, L'\0');
-    const std::wstring initial = ToWide(folder);
     OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner_;
     dialog.lpstrFilter = kFilter;
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
     dialog.Flags =
         OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!::GetOpenFileNameW(&dialog)) {
-        if (::CommDlgExtendedError() != 0) {
-            throw RuntimeError(ErrorNumber::Unexpected, u"GetOpenFileNameW");
-        }
-        return std::nullopt;
-    }
-    file.resize(std::wcslen(file.c_str()));
-    return FromWide(file);
+    return AskForFile(dialog, &::GetOpenFileNameW, u"GetOpenFileNameW", {}, folder);
 }
 
 std::optional<std::u16string> Win32CommonDialog::ChooseSaveFile(const platform::FileToSave& file) {
     // "Type\0*.ext\0\0": the list of types, each a caption and its pattern.
     const std::wstring extension = ToWide(file.extension);
     const std::wstring filter = ToWide(file.typeName) + L'\0' + L"*." + extension + L'\0';
-    const std::wstring folder = ToWide(file.folder);
-    std::wstring path = ToWide(file.name);
-    path.resize(kLongestPath, L'\0');
     OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner_;
     dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = path.data();
-    dialog.nMaxFile = static_cast<DWORD>(path.size());
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrDefExt = extension.c_str();
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!::GetSaveFileNameW(&dialog)) {
-        if (::CommDlgExtendedError() != 0) {
-            throw RuntimeError(ErrorNumber::Unexpected, u"GetSaveFileNameW");
-        }
-        return std::nullopt;
-    }
-    return FromWide(path.c_str());
+    return AskForFile(dialog, &::GetSaveFileNameW, u"GetSaveFileNameW", file.name, file.folder);
 }
 
 void Win32CommonDialog::ShowHelpFile(const std::u16string& path) {

@@ -1,7 +1,6 @@
 #include "platform/win32/Win32Files.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "platform/Error.h"
 #include "platform/win32/Handles.h"
@@ -55,11 +54,21 @@ platform::ReadProblem ReadProblemOf(DWORD code) {
     }
 }
 
-int Length(std::size_t size) {
-    if (size > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw RuntimeError(ErrorNumber::Overflow);
+// Bytes in a code page as UTF-16; nothing where the flags refuse them.
+std::optional<std::u16string> Decode(UINT codePage, DWORD flags, std::string_view bytes) {
+    if (bytes.empty()) {
+        return std::u16string();
     }
-    return static_cast<int>(size);
+    const int length = Length(bytes.size());
+    const int size = ::MultiByteToWideChar(codePage, flags, bytes.data(), length, nullptr, 0);
+    if (size == 0) {
+        return std::nullopt;
+    }
+    // Straight into the text: a large file is not held twice more.
+    std::u16string text(static_cast<std::size_t>(size), u'\0');
+    ::MultiByteToWideChar(codePage, flags, bytes.data(), length,
+                          reinterpret_cast<wchar_t*>(text.data()), size);
+    return text;
 }
 
 }  // namespace
@@ -208,31 +217,11 @@ std::string Win32Files::ToAnsi(std::u16string_view text) {
 }
 
 std::u16string Win32Files::FromAnsi(std::string_view bytes) {
-    if (bytes.empty()) {
-        return {};
-    }
-    const int length = Length(bytes.size());
-    const int size = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, wide.data(), size);
-    return FromWide(wide);
+    return Decode(CP_ACP, 0, bytes).value_or(std::u16string());
 }
 
 std::optional<std::u16string> Win32Files::FromShiftJis(std::string_view bytes) {
-    if (bytes.empty()) {
-        return std::u16string();
-    }
-    const int length = Length(bytes.size());
-    const int size =
-        ::MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
-    if (size == 0) {
-        return std::nullopt;
-    }
-    // Straight into the text: a large file is not held twice more.
-    std::u16string text(static_cast<std::size_t>(size), u'\0');
-    ::MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, bytes.data(), length,
-                          reinterpret_cast<wchar_t*>(text.data()), size);
-    return text;
+    return Decode(kShiftJis, MB_ERR_INVALID_CHARS, bytes);
 }
 
 }  // namespace ruvo::win32

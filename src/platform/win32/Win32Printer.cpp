@@ -1,7 +1,6 @@
 #include "platform/win32/Win32Printer.h"
 
 #include <cderr.h>
-#include <commdlg.h>
 
 #include <string>
 #include <utility>

@@ -1,7 +1,6 @@
 #include "platform/win32/Win32Surface.h"
 
 #include <algorithm>
-#include <limits>
 #include <string>
 
 #include "platform/Convert.h"
@@ -17,13 +16,6 @@ constexpr LONG kQuarterTurnClockwise = 2700;  // tenths of a degree
 // Fonts a surface keeps before it lets them all go: a view needs a few, the
 // narrowed upright ones one for each width.
 constexpr std::size_t kMostFonts = 32;
-
-int Length(std::size_t size) {
-    if (size > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw RuntimeError(ErrorNumber::Overflow);
-    }
-    return static_cast<int>(size);
-}
 
 }  // namespace
 
