@@ -9,7 +9,6 @@
 #include <string>
 #include <tuple>
 
-#include "doubles/Seen.h"
 #include "doubles/TestApp.h"
 
 namespace ruvo::test {
@@ -164,35 +163,33 @@ TEST_F(ReadingTest, TheReadingOptionsTakeEffectAtOnce) {
 // cleared view, a clipboard without text or a busy one leave the window and
 // the file as they are, and nothing is reported.
 TEST_F(ReadingTest, AClipboardChangeShowsANewTextOverAShownOneWhileAutoUpdating) {
-    const std::function<void(TestApp&)> cases[] = {
-        [](TestApp&) {},
-        [](TestApp& t) {
-            t.app.OnMenu(platform::MenuItem::FixedSize);
-            t.window.width = 2000, t.window.height = 5000;
-        },
-        [](TestApp& t) { t.app.OnMenu(platform::MenuItem::AutoUpdate); },
-        [](TestApp& t) { t.app.OnClick(); },
-        [](TestApp& t) { t.clipboard.text.clear(); },
-        [](TestApp& t) { t.clipboard.busy = true; }};
-    const std::string shown[] = {"420x1485 あ@251.25,195 い@251.25,390",
-                                 "2000x5000 あ@1831.25,195 い@1831.25,390"};
-    for (const auto& arrange : cases) {
+    // What arranges the change, what then shows and the file written; none
+    // where they stay as they were.
+    const std::tuple<std::function<void(TestApp&)>, const char*, const char*> cases[] = {
+        {[](TestApp&) {}, "420x1485 あ@251.25,195 い@251.25,390",
+         "\"MS Mincho\",10,420,1485,1,1,1,1\r\n"},
+        {[](TestApp& t) {
+             t.app.OnMenu(platform::MenuItem::FixedSize);
+             t.window.width = 2000, t.window.height = 5000;
+         },
+         "2000x5000 あ@1831.25,195 い@1831.25,390", "\"MS Mincho\",10,2000,5000,0,1,1,1\r\n"},
+        {[](TestApp& t) { t.app.OnMenu(platform::MenuItem::AutoUpdate); }, nullptr, nullptr},
+        {[](TestApp& t) { t.app.OnClick(); }, nullptr, nullptr},
+        {[](TestApp& t) { t.clipboard.text.clear(); }, nullptr, nullptr},
+        {[](TestApp& t) { t.clipboard.busy = true; }, nullptr, nullptr}};
+    for (const auto& [arrange, shown, saved] : cases) {
         TestApp run;
         run.Started("\"MS Mincho\",10,1350,8550,1,1,1,1\r\n");
         run.clipboard.text = Grid(20, 60);
         run.app.OnClick();
         run.clipboard.text = u"あい";
         arrange(run);
-        const std::string before = Seen(run.window), saved = run.SavedFile();
+        const std::string before = Seen(run.window), file = run.SavedFile();
 
         run.app.Dispatch([&] { run.app.OnClipboardChange(); });
 
-        const auto i = &arrange - cases;
-        EXPECT_EQ(Seen(run.window), i < 2 ? shown[i] : before);
-        EXPECT_EQ(run.SavedFile(), i < 2 ? "\"MS Mincho\",10," + Num(run.window.width) + "," +
-                                               Num(run.window.height) + (i == 0 ? ",1" : ",0") +
-                                               ",1,1,1\r\n"
-                                         : saved);
+        EXPECT_EQ(Seen(run.window), shown != nullptr ? shown : before);
+        EXPECT_EQ(run.SavedFile(), saved != nullptr ? saved : file);
         EXPECT_TRUE(run.window.reports.empty());
     }
 }

@@ -83,7 +83,6 @@ TEST(StartupTest, ABadSettingsFileStopsStartUpWithTheReport) {
     };
     for (const Case& c : cases) {
         TestApp run;
-        run.files.files.clear();
         if (c.content != nullptr) {
             run.files.files[TestApp::kSettingsPath] = c.content;
         }

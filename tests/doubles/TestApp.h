@@ -10,12 +10,10 @@
 namespace ruvo::test {
 
 // The program on doubles of every platform service, with the executable in
-// C:\Tools and a settings file there, the worked example unless told.
+// C:\Tools, where Started puts a settings file.
 struct TestApp {
     static constexpr char kExampleLine[] = "\"MS Mincho\",12,1350,8550,1\r\n";
     static inline const std::u16string kSettingsPath = u"C:\\Tools\\Ruvo.ini";
-
-    TestApp() { files.files[kSettingsPath] = kExampleLine; }
 
     // Starts with this settings line, and forgets what start-up did.
     void Started(const std::string& line = kExampleLine) {

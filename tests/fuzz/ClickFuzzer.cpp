@@ -8,9 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <numeric>
 #include <string>
-#include <vector>
 
 #include "Require.h"
 #include "doubles/TestApp.h"
